@@ -81,7 +81,8 @@ class Bitmap {
 
   // Pixel access in picture coordinates, (0,0) top-left; no bounds check beyond a debug
   // assertion. 32-bit pixels read and write the whole word (alpha included); 24-bit ones
-  // the three colour bytes; 1-bit ones the bit (0 or 1) in the low bit of the value.
+  // the three colour bytes; 1-bit ones the bit (0 or 1) in the low bit of the value (the
+  // leftmost pixel of a byte is its high bit).
   uint32_t PixelAt(int32_t x, int32_t y) const;
   void SetPixelAt(int32_t x, int32_t y, uint32_t value);
 

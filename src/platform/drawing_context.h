@@ -35,7 +35,7 @@ class DrawingContext {
   static DrawingContext& Screen();
 
   // SelectObject of a bitmap: selects it and returns the bitmap selected before. A null
-  // bitmap is refused (returns null, nothing changes).
+  // bitmap is refused (returns null, nothing changes), and so is any bitmap on the screen.
   BitmapHandle SelectBitmap(BitmapHandle bitmap);
   const BitmapHandle& bitmap() const { return bitmap_; }
   // Bits per pixel of the context: those of the selected bitmap (32 for the screen).
@@ -209,7 +209,9 @@ bool MoveToEx(DrawingContext& dc, int32_t x, int32_t y, Point* previous);
 bool LineTo(DrawingContext& dc, int32_t x, int32_t y);
 
 // GetNearestColor: the colour the context would draw for `color` (the colour itself on
-// colour bitmaps; black or white on monochrome ones).
+// colour bitmaps and the screen; black or white on monochrome ones: white when the
+// luminance 0.299 R + 0.587 G + 0.114 B is above 127.5 — in general the colour-table entry
+// of nearest luminance). CLR_INVALID for a context without a bitmap.
 ColorRef GetNearestColor(const DrawingContext& dc, ColorRef color);
 
 // GetObject of a bitmap: its width and height in pixels ((0,0) for no bitmap).
