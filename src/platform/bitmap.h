@@ -50,7 +50,9 @@ enum class RowOrder { kBottomUp, kTopDown };
 inline constexpr int64_t kMaxBitmapBytes = int64_t{256} << 20;
 
 // Bytes of one stored row: width x bit count rounded up to whole 32-bit words.
-constexpr int64_t DibStride(int64_t width, int bitCount) { return (width * bitCount + 31) / 32 * 4; }
+constexpr int64_t DibStride(int64_t width, int bitCount) {
+  return (width * bitCount + 31) / 32 * 4;
+}
 
 class Bitmap {
  public:

@@ -15,9 +15,15 @@ inline constexpr ColorRef CLR_INVALID = 0xFFFFFFFF;
 constexpr ColorRef RGB(uint8_t red, uint8_t green, uint8_t blue) {
   return ColorRef{red} | (ColorRef{green} << 8) | (ColorRef{blue} << 16);
 }
-constexpr uint8_t GetRValue(ColorRef color) { return static_cast<uint8_t>(color); }
-constexpr uint8_t GetGValue(ColorRef color) { return static_cast<uint8_t>(color >> 8); }
-constexpr uint8_t GetBValue(ColorRef color) { return static_cast<uint8_t>(color >> 16); }
+constexpr uint8_t GetRValue(ColorRef color) {
+  return static_cast<uint8_t>(color);
+}
+constexpr uint8_t GetGValue(ColorRef color) {
+  return static_cast<uint8_t>(color >> 8);
+}
+constexpr uint8_t GetBValue(ColorRef color) {
+  return static_cast<uint8_t>(color >> 16);
+}
 
 // A plain colour as a 32-bit pixel word (bytes blue, green, red, alpha in memory).
 constexpr uint32_t PixelFromColor(ColorRef color, uint8_t alpha = 0) {

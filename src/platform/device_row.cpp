@@ -1,9 +1,18 @@
 #include "platform/device_row.h"
 
+#include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstring>
 
+#include "platform/pixel_words.h"
+
 namespace wayband::platform {
+namespace {
+
+constexpr int32_t kFillChunk = 256;
+
+}  // namespace
 
 void ReadDeviceRow(const Bitmap& bitmap, int32_t y, int32_t x, int32_t count, uint32_t* out) {
   assert(x >= 0 && count >= 0 && int64_t{x} + count <= bitmap.width());
@@ -50,6 +59,19 @@ void WriteDeviceRow(Bitmap& bitmap, int32_t y, int32_t x, int32_t count, const u
         byte = (values[i] & 1u) ? (byte | bit) : (byte & ~bit);
       }
       break;
+  }
+}
+
+void FillDeviceRow(Bitmap& bitmap, int32_t y, int32_t x, int32_t count, uint32_t value) {
+  assert(x >= 0 && count >= 0 && int64_t{x} + count <= bitmap.width());
+  if (bitmap.bitCount() == 32) {
+    FillWords(bitmap.Row(y) + int64_t{x} * 4, value, count);
+    return;
+  }
+  std::array<uint32_t, kFillChunk> values;
+  values.fill(value);
+  for (int32_t done = 0; done < count; done += kFillChunk) {
+    WriteDeviceRow(bitmap, y, x + done, std::min(kFillChunk, count - done), values.data());
   }
 }
 

@@ -16,4 +16,7 @@ void ReadDeviceRow(const Bitmap& bitmap, int32_t y, int32_t x, int32_t count, ui
 // the bitmap. Bits outside the device mask are ignored.
 void WriteDeviceRow(Bitmap& bitmap, int32_t y, int32_t x, int32_t count, const uint32_t* values);
 
+// Writes `count` copies of one device value to picture row y from column x on.
+void FillDeviceRow(Bitmap& bitmap, int32_t y, int32_t x, int32_t count, uint32_t value);
+
 }  // namespace wayband::platform

@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <utility>
 
-#include "platform/device_color.h"
-
 namespace wayband::platform {
 namespace {
 
@@ -81,12 +79,6 @@ BitmapHandle CreateDIBSection(const BitmapInfoHeader& header, std::span<const Rg
 Size GetBitmapSize(const Bitmap* bitmap) {
   if (bitmap == nullptr) return Size{};
   return Size{bitmap->width(), bitmap->height()};
-}
-
-ColorRef GetNearestColor(const DrawingContext& dc, ColorRef color) {
-  const Bitmap* bitmap = dc.bitmap().get();
-  if (bitmap == nullptr) return dc.IsScreen() ? (color & 0x00FFFFFFu) : CLR_INVALID;
-  return DeviceColor(*bitmap, DeviceValue(*bitmap, color));
 }
 
 }  // namespace wayband::platform

@@ -97,10 +97,10 @@ BitmapHandle CreateDIBSection(const BitmapInfoHeader& header, std::span<const Rg
 // row as the platform counts it; `startScan` and `scanLines` select the rows present in
 // `bits`. Reads only within `bits` and returns the number of scan lines set (0 on bad
 // input). Paletted colours are matched to the destination as by GetNearestColor.
-int32_t SetDIBitsToDevice(DrawingContext& dc, int32_t x, int32_t y, int32_t width,
-                          int32_t height, int32_t xSrc, int32_t ySrc, uint32_t startScan,
-                          uint32_t scanLines, std::span<const uint8_t> bits,
-                          const BitmapInfoHeader& header, std::span<const RgbQuad> colors);
+int32_t SetDIBitsToDevice(DrawingContext& dc, int32_t x, int32_t y, int32_t width, int32_t height,
+                          int32_t xSrc, int32_t ySrc, uint32_t startScan, uint32_t scanLines,
+                          std::span<const uint8_t> bits, const BitmapInfoHeader& header,
+                          std::span<const RgbQuad> colors);
 
 // --- Raster operations ------------------------------------------------------------------
 
@@ -138,8 +138,7 @@ bool StretchBlt(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_
                 int32_t srcHeight, RasterOp rop);
 
 // PatBlt: combines the selected brush with the destination block.
-bool PatBlt(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_t height,
-            RasterOp rop);
+bool PatBlt(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_t height, RasterOp rop);
 
 // TransparentBlt without stretching: copies the source block to (x, y) except where the
 // source colour equals `transparent`, where the destination stays as it was (alpha

@@ -13,7 +13,7 @@ struct Brush {
   enum class Style { kNull, kSolid, kPattern };
 
   Style style = Style::kNull;
-  ColorRef color = 0;                      // kSolid
+  ColorRef color = 0;                     // kSolid
   std::shared_ptr<const Bitmap> pattern;  // kPattern: 1-bit or colour pattern, tiled
 
   bool IsNull() const { return style == Style::kNull; }
