@@ -1,0 +1,128 @@
+#include "imaging/png/huffman_table.h"
+
+#include <algorithm>
+#include <array>
+
+namespace wayband::imaging::png {
+namespace {
+
+using LengthCounts = std::array<uint32_t, kMaxCodeLength + 1>;
+
+uint32_t ReverseBits(uint32_t code, unsigned length) {
+  uint32_t reversed = 0;
+  for (unsigned i = 0; i < length; ++i) {
+    reversed = (reversed << 1) | (code & 1);
+    code >>= 1;
+  }
+  return reversed;
+}
+
+// Kraft check: how many codes of the longest length are still free (0 for a complete
+// code), or -1 when the lengths ask for more codes than exist (over-subscribed).
+int64_t FreeCodes(const LengthCounts& counts) {
+  int64_t left = 1;
+  for (unsigned length = 1; length <= kMaxCodeLength; ++length) {
+    left = left * 2 - counts[length];
+    if (left < 0) return -1;
+  }
+  return left;
+}
+
+// Index bits of a subtable that starts with a code of `length`: enough for every code of
+// that length or longer not yet placed that shares its first mainBits bits.
+unsigned SubtableBits(const LengthCounts& remaining, unsigned length, unsigned mainBits,
+                      unsigned maxLength) {
+  unsigned bits = length - mainBits;
+  int64_t left = int64_t{1} << bits;
+  while (bits + mainBits < maxLength) {
+    left -= remaining[bits + mainBits];
+    if (left <= 0) break;
+    ++bits;
+    left <<= 1;
+  }
+  return bits;
+}
+
+// Writes `entry` into every slot of a table of 2^tableBits slots whose low `codeBits`
+// bits equal `index`.
+void Replicate(HuffmanEntry* table, unsigned tableBits, uint32_t index, unsigned codeBits,
+               HuffmanEntry entry) {
+  const uint32_t size = uint32_t{1} << tableBits;
+  for (uint32_t i = index; i < size; i += uint32_t{1} << codeBits)
+    table[i] = entry;
+}
+
+}  // namespace
+
+Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const HuffmanSymbol> symbols,
+                         unsigned mainBits, IncompleteCode rule, std::span<HuffmanEntry> table) {
+  const size_t mainSize = size_t{1} << mainBits;
+  if (table.size() < mainSize || symbols.size() < lengths.size()) return Status::kCorruptData;
+  LengthCounts counts{};
+  unsigned maxLength = 0;
+  for (uint8_t length : lengths) {
+    if (length > kMaxCodeLength) return Status::kCorruptData;
+    ++counts[length];
+    maxLength = std::max<unsigned>(maxLength, length);
+  }
+  counts[0] = 0;
+  std::fill_n(table.begin(), mainSize, HuffmanEntry{});
+  if (maxLength == 0) return Status::kOk;
+
+  const int64_t freeCodes = FreeCodes(counts);
+  if (freeCodes < 0) return Status::kCorruptData;
+  if (freeCodes > 0 && !(rule == IncompleteCode::kAllowSingleOneBit && maxLength == 1)) {
+    return Status::kCorruptData;
+  }
+
+  // Symbols in canonical order: by code length, then by symbol number.
+  std::array<uint32_t, kMaxCodeLength + 2> offsets{};
+  for (unsigned length = 1; length <= kMaxCodeLength; ++length) {
+    offsets[length + 1] = offsets[length] + counts[length];
+  }
+  std::array<uint16_t, 320> sorted{};
+  if (lengths.size() > sorted.size()) return Status::kCorruptData;
+  for (size_t symbol = 0; symbol < lengths.size(); ++symbol) {
+    if (lengths[symbol] != 0) sorted[offsets[lengths[symbol]]++] = static_cast<uint16_t>(symbol);
+  }
+  const uint32_t codeCount = offsets[kMaxCodeLength];  // offsets now mark the group ends
+
+  LengthCounts remaining = counts;
+  uint32_t code = 0;
+  unsigned previousLength = lengths[sorted[0]];
+  size_t nextSubtable = mainSize;
+  uint32_t subtablePrefix = UINT32_MAX;
+  size_t subtableStart = 0;
+  unsigned subtableBits = 0;
+  for (uint32_t i = 0; i < codeCount; ++i) {
+    const uint16_t symbol = sorted[i];
+    const unsigned length = lengths[symbol];
+    code <<= length - previousLength;
+    previousLength = length;
+    const uint32_t reversed = ReverseBits(code++, length);
+    const HuffmanEntry entry{symbols[symbol].value, static_cast<uint8_t>(length),
+                             symbols[symbol].kind};
+    if (length <= mainBits) {
+      Replicate(table.data(), mainBits, reversed, length, entry);
+    } else {
+      const uint32_t prefix = reversed & static_cast<uint32_t>(mainSize - 1);
+      if (prefix != subtablePrefix) {
+        subtableBits = SubtableBits(remaining, length, mainBits, maxLength);
+        const size_t size = size_t{1} << subtableBits;
+        if (nextSubtable + size > table.size()) return Status::kCorruptData;
+        std::fill_n(table.begin() + static_cast<ptrdiff_t>(nextSubtable), size, HuffmanEntry{});
+        table[prefix] = HuffmanEntry{static_cast<uint16_t>(nextSubtable),
+                                     static_cast<uint8_t>(subtableBits), kSubtable};
+        subtablePrefix = prefix;
+        subtableStart = nextSubtable;
+        nextSubtable += size;
+      }
+      Replicate(table.data() + subtableStart, subtableBits, reversed >> mainBits, length - mainBits,
+                entry);
+    }
+    --remaining[length];
+  }
+  return Status::kOk;
+}
+
+}  // namespace wayband::imaging::png

@@ -1,0 +1,273 @@
+// Block structure and symbol alphabets follow RFC 1951 section 3.2.
+#include "imaging/png/inflate.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "imaging/png/bit_reader.h"
+
+namespace wayband::imaging::png {
+namespace {
+
+constexpr unsigned kLitLenSymbols = 288;  // 286 and 287 take part in codes, never in data
+constexpr unsigned kMaxLitLenCodes = 286;
+constexpr unsigned kDistanceSymbols = 32;  // 30 and 31 likewise
+constexpr unsigned kMaxDistanceCodes = 30;
+constexpr unsigned kCodeLengthSymbols = 19;
+constexpr uint16_t kEndOfBlockSymbol = 256;
+
+constexpr std::array<uint16_t, 29> kLengthBase = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
+                                                  15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
+                                                  67, 83, 99, 115, 131, 163, 195, 227, 258};
+constexpr std::array<uint8_t, 29> kLengthExtraBits = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                                      2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+constexpr std::array<uint16_t, 30> kDistanceBase = {
+    1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
+    193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+constexpr std::array<uint8_t, 30> kDistanceExtraBits = {0, 0, 0,  0,  1,  1,  2,  2,  3,  3,
+                                                        4, 4, 5,  5,  6,  6,  7,  7,  8,  8,
+                                                        9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+// The order in which a dynamic block sends the code lengths of the code-length alphabet.
+constexpr std::array<uint8_t, kCodeLengthSymbols> kCodeLengthOrder = {
+    16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+
+constexpr std::array<HuffmanSymbol, kLitLenSymbols> MakeLitLenSymbols() {
+  std::array<HuffmanSymbol, kLitLenSymbols> symbols{};
+  for (uint16_t i = 0; i < kEndOfBlockSymbol; ++i)
+    symbols[i] = {i, kLiteral};
+  symbols[kEndOfBlockSymbol] = {0, kEndOfBlock};
+  for (size_t i = 0; i < kLengthBase.size(); ++i) {
+    symbols[kEndOfBlockSymbol + 1 + i] = {kLengthBase[i], kLengthExtraBits[i]};
+  }
+  return symbols;  // 286 and 287 stay kInvalid
+}
+
+constexpr std::array<HuffmanSymbol, kDistanceSymbols> MakeDistanceSymbols() {
+  std::array<HuffmanSymbol, kDistanceSymbols> symbols{};
+  for (size_t i = 0; i < kDistanceBase.size(); ++i) {
+    symbols[i] = {kDistanceBase[i], kDistanceExtraBits[i]};
+  }
+  return symbols;  // 30 and 31 stay kInvalid
+}
+
+constexpr std::array<HuffmanSymbol, kCodeLengthSymbols> MakeCodeLengthSymbols() {
+  std::array<HuffmanSymbol, kCodeLengthSymbols> symbols{};
+  for (uint16_t i = 0; i < kCodeLengthSymbols; ++i)
+    symbols[i] = {i, kLiteral};
+  return symbols;
+}
+
+constexpr auto kLitLenMeaning = MakeLitLenSymbols();
+constexpr auto kDistanceMeaning = MakeDistanceSymbols();
+constexpr auto kCodeLengthMeaning = MakeCodeLengthSymbols();
+
+// The output window: everything from `begin` to `pos` has been produced.
+struct Output {
+  uint8_t* begin;
+  uint8_t* pos;
+  uint8_t* end;
+  size_t Room() const { return static_cast<size_t>(end - pos); }
+  size_t Produced() const { return static_cast<size_t>(pos - begin); }
+};
+
+constexpr size_t kMaxMatchLength = 258;
+// Match copies in the fast path move whole 8-byte words and may write up to this many
+// bytes past the match.
+constexpr size_t kCopyOvershoot = 8;
+constexpr size_t kFastOutputRoom = kMaxMatchLength + kCopyOvershoot;
+
+// Copies a match of `length` bytes from `distance` bytes back, one word at a time; needs
+// kCopyOvershoot bytes of room past the match.
+inline void CopyMatchFast(uint8_t* dst, size_t distance, size_t length) {
+  const uint8_t* src = dst - distance;
+  uint8_t* const stop = dst + length;
+  if (distance >= kCopyOvershoot) {
+    do {
+      std::memcpy(dst, src, kCopyOvershoot);
+      dst += kCopyOvershoot;
+      src += kCopyOvershoot;
+    } while (dst < stop);
+  } else if (distance == 1) {
+    const uint64_t pattern = src[0] * uint64_t{0x0101010101010101};
+    do {
+      std::memcpy(dst, &pattern, kCopyOvershoot);
+      dst += kCopyOvershoot;
+    } while (dst < stop);
+  } else {
+    // Overlapping copy: each byte may be one this copy just wrote.
+    for (; dst < stop; ++dst, ++src)
+      *dst = *src;
+  }
+}
+
+inline void CopyMatchExact(uint8_t* dst, size_t distance, size_t length) {
+  const uint8_t* src = dst - distance;
+  for (size_t i = 0; i < length; ++i)
+    dst[i] = src[i];
+}
+
+// Decodes the symbols of one Huffman block up to its end-of-block code. While a whole
+// word of input and room for the longest match remain, no bound is checked per symbol;
+// near either end every symbol is checked for truncation and for room.
+Status DecodeHuffmanBlock(BitReader& in, Output& out, const HuffmanEntry* litLen,
+                          const HuffmanEntry* distances) {
+  for (;;) {
+    const bool fast = in.CanRefillFast() && out.Room() >= kFastOutputRoom;
+    if (fast) {
+      in.RefillFast();
+    } else {
+      in.Refill();
+    }
+    const HuffmanEntry symbol = DecodeSymbol<kLitLenMainBits>(litLen, in);
+    if (symbol.kind == kLiteral) {
+      if (!fast) {
+        if (in.Overrun()) return Status::kCorruptData;
+        if (out.Room() == 0) return Status::kOutputTooSmall;
+      }
+      *out.pos++ = static_cast<uint8_t>(symbol.value);
+      continue;
+    }
+    if (symbol.kind > kMaxExtraBits) {
+      const bool endOfBlock = symbol.kind == kEndOfBlock && !in.Overrun();
+      return endOfBlock ? Status::kOk : Status::kCorruptData;
+    }
+    const size_t length = symbol.value + in.Take(symbol.kind);
+    const HuffmanEntry distanceSymbol = DecodeSymbol<kDistanceMainBits>(distances, in);
+    if (distanceSymbol.kind > kMaxExtraBits) return Status::kCorruptData;
+    const size_t distance = distanceSymbol.value + in.Take(distanceSymbol.kind);
+    if (in.Overrun() || distance > out.Produced()) return Status::kCorruptData;
+    if (fast) {
+      CopyMatchFast(out.pos, distance, length);
+      out.pos += length;
+      continue;
+    }
+    const size_t fits = std::min(length, out.Room());
+    CopyMatchExact(out.pos, distance, fits);
+    out.pos += fits;
+    if (fits < length) return Status::kOutputTooSmall;
+  }
+}
+
+Status CopyStoredBlock(BitReader& in, Output& out) {
+  in.AlignToByte();
+  in.Refill();
+  const uint32_t length = in.Take(16);
+  in.Consume(16);  // NLEN: not compared with LEN
+  if (in.Overrun()) return Status::kCorruptData;
+  const size_t position = in.ConsumedBytes();
+  if (length > in.InputSize() - position) return Status::kCorruptData;
+  if (length > out.Room()) return Status::kOutputTooSmall;
+  if (length > 0) std::memcpy(out.pos, in.InputBegin() + position, length);
+  out.pos += length;
+  in.SeekTo(position + length);
+  return Status::kOk;
+}
+
+// Reads the run-length coded code lengths of a dynamic block's two alphabets.
+Status ReadCodeLengths(BitReader& in, const HuffmanEntry* codeLengthTable,
+                       std::span<uint8_t> lengths) {
+  constexpr uint16_t kCopyPrevious = 16, kShortZeroRun = 17;
+  size_t i = 0;
+  while (i < lengths.size()) {
+    in.Refill();
+    const HuffmanEntry symbol = DecodeSymbol<kCodeLengthMainBits>(codeLengthTable, in);
+    if (symbol.kind != kLiteral || in.Overrun()) return Status::kCorruptData;
+    if (symbol.value < kCopyPrevious) {
+      lengths[i++] = static_cast<uint8_t>(symbol.value);
+      continue;
+    }
+    uint8_t fill = 0;
+    size_t repeat = 0;
+    if (symbol.value == kCopyPrevious) {
+      if (i == 0) return Status::kCorruptData;
+      fill = lengths[i - 1];
+      repeat = 3 + in.Take(2);
+    } else if (symbol.value == kShortZeroRun) {
+      repeat = 3 + in.Take(3);
+    } else {
+      repeat = 11 + in.Take(7);
+    }
+    if (in.Overrun() || repeat > lengths.size() - i) return Status::kCorruptData;
+    std::fill_n(lengths.begin() + static_cast<ptrdiff_t>(i), repeat, fill);
+    i += repeat;
+  }
+  return Status::kOk;
+}
+
+Status ReadDynamicTables(BitReader& in, LitLenTable& litLen, DistanceTable& distances) {
+  in.Refill();
+  const unsigned litLenCount = in.Take(5) + 257;
+  const unsigned distanceCount = in.Take(5) + 1;
+  const unsigned codeLengthCount = in.Take(4) + 4;
+  if (litLenCount > kMaxLitLenCodes || distanceCount > kMaxDistanceCodes) {
+    return Status::kCorruptData;
+  }
+  std::array<uint8_t, kCodeLengthSymbols> codeLengthLengths{};
+  for (unsigned i = 0; i < codeLengthCount; ++i) {
+    in.Refill();
+    codeLengthLengths[kCodeLengthOrder[i]] = static_cast<uint8_t>(in.Take(3));
+  }
+  if (in.Overrun()) return Status::kCorruptData;
+  std::array<HuffmanEntry, kCodeLengthTableSize> codeLengthTable;
+  WAYBAND_PNG_TRY(BuildHuffmanTable(codeLengthLengths, kCodeLengthMeaning, kCodeLengthMainBits,
+                                    IncompleteCode::kReject, codeLengthTable));
+
+  std::array<uint8_t, kMaxLitLenCodes + kMaxDistanceCodes> lengths{};
+  const std::span<uint8_t> all(lengths.data(), litLenCount + distanceCount);
+  WAYBAND_PNG_TRY(ReadCodeLengths(in, codeLengthTable.data(), all));
+  if (lengths[kEndOfBlockSymbol] == 0) return Status::kCorruptData;
+  WAYBAND_PNG_TRY(BuildHuffmanTable(all.first(litLenCount), kLitLenMeaning, kLitLenMainBits,
+                                    IncompleteCode::kAllowSingleOneBit, litLen.entries));
+  return BuildHuffmanTable(all.subspan(litLenCount), kDistanceMeaning, kDistanceMainBits,
+                           IncompleteCode::kAllowSingleOneBit, distances.entries);
+}
+
+}  // namespace
+
+Inflater::Inflater() {
+  // The fixed code of RFC 1951 section 3.2.6.
+  std::array<uint8_t, kLitLenSymbols> litLenLengths{};
+  std::fill(litLenLengths.begin(), litLenLengths.begin() + 144, 8);
+  std::fill(litLenLengths.begin() + 144, litLenLengths.begin() + 256, 9);
+  std::fill(litLenLengths.begin() + 256, litLenLengths.begin() + 280, 7);
+  std::fill(litLenLengths.begin() + 280, litLenLengths.end(), 8);
+  std::array<uint8_t, kDistanceSymbols> distanceLengths{};
+  distanceLengths.fill(5);
+  // Both codes are complete and valid, so building them cannot fail.
+  (void)BuildHuffmanTable(litLenLengths, kLitLenMeaning, kLitLenMainBits, IncompleteCode::kReject,
+                          fixedLitLen_.entries);
+  (void)BuildHuffmanTable(distanceLengths, kDistanceMeaning, kDistanceMainBits,
+                          IncompleteCode::kReject, fixedDistance_.entries);
+}
+
+InflateResult Inflater::Inflate(std::span<const uint8_t> input, std::span<uint8_t> output) const {
+  BitReader in(input);
+  Output out{output.data(), output.data(), output.data() + output.size()};
+  Status status = Status::kOk;
+  bool finalBlock = false;
+  while (status == Status::kOk && !finalBlock) {
+    in.Refill();
+    finalBlock = in.Take(1) != 0;
+    const uint32_t blockType = in.Take(2);
+    if (in.Overrun()) {
+      status = Status::kCorruptData;
+    } else if (blockType == 0) {
+      status = CopyStoredBlock(in, out);
+    } else if (blockType == 1) {
+      status =
+          DecodeHuffmanBlock(in, out, fixedLitLen_.entries.data(), fixedDistance_.entries.data());
+    } else if (blockType == 2) {
+      LitLenTable litLen;
+      DistanceTable distances;
+      status = ReadDynamicTables(in, litLen, distances);
+      if (status == Status::kOk) {
+        status = DecodeHuffmanBlock(in, out, litLen.entries.data(), distances.entries.data());
+      }
+    } else {
+      status = Status::kCorruptData;  // block type 3 is reserved
+    }
+  }
+  return InflateResult{status, out.Produced(), in.ConsumedBytes()};
+}
+
+}  // namespace wayband::imaging::png
