@@ -1,0 +1,17 @@
+#include "wayband/std_font.h"
+
+#include <cmath>
+
+namespace wayband {
+
+namespace {
+// The platform keeps font sizes as currency: four decimal places.
+constexpr double kSizeScale = 10000.0;
+}  // namespace
+
+void StdFont::SetSize(double points) {
+  if (!std::isfinite(points) || points < 0.0) return;
+  size_ = std::round(points * kSizeScale) / kSizeScale;
+}
+
+}  // namespace wayband
