@@ -1,0 +1,66 @@
+// CIconBytes: one icon of a control, held as raw pixel arrays, one per standard size
+// (size index 0..7) and colour class (kind 0..4), under a key string. It draws the best
+// array it holds at any standard size, enabled or greyed, and hands its arrays to
+// persistence as three-dimensional byte arrays (channel, x, y). Kind-4 arrays hold 32-bit
+// images with straight alpha (4 channels); kinds 1 to 3 hold 24-bit renderings (3
+// channels, width rounded up to a multiple of 4) whose transparent pixels are the key
+// colour.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "imaging/byte_array3.h"
+#include "imaging/icon_arrays.h"
+#include "platform/drawing_context.h"
+
+namespace wayband {
+class Picture;
+}
+
+namespace wayband::imaging {
+
+class CIconBytes {
+ public:
+  CIconBytes() { Reset(); }
+
+  // Draws the icon at (x, y) at the pixel size of the size index. While the icon holds a
+  // picture, the picture is drawn (resampled, magenta RGB(255, 0, 255) transparent,
+  // `enabled` without effect). Otherwise the image chosen by SelectIconImage is drawn:
+  // with `kind` 4 and a 32-bit image, composited by its alpha (greyed and at constant
+  // alpha 128 when not enabled), resampled by area when its size differs; any other
+  // image with the key colour transparent (greyed when not enabled), resampled
+  // bilinearly when its size differs. Nothing is drawn for an unknown size index or when
+  // the icon holds no image.
+  void DrawIcon(platform::DrawingContext* target, int32_t sizeIndex, int32_t kind, int32_t x,
+                int32_t y, bool enabled) const;
+
+  // A copy of the array at (size index, kind); empty for an empty slot or unknown indices.
+  ByteArray3 GetBytes(int32_t sizeIndex, int32_t kind) const;
+  // Stores a copy, replacing what was there; unknown indices are ignored.
+  void SetBytes(int32_t sizeIndex, int32_t kind, const ByteArray3& bytes);
+
+  const std::string& Key() const { return key_; }
+  void SetKey(std::string key) { key_ = std::move(key); }
+
+  // Empties all 40 arrays.
+  void Reset();
+  // True when any of the kinds 2, 3, 4 or 1 holds an image at the size index.
+  bool HasSize(int32_t sizeIndex) const { return HasIconSize(arrays_, sizeIndex); }
+
+  // The picture of the last picture-route import; while one is held DrawIcon draws it
+  // instead of the arrays. Setting null clears it.
+  void SetPicture(std::shared_ptr<const Picture> picture) { picture_ = std::move(picture); }
+  void ClearPicture() { picture_.reset(); }
+  bool HoldsPicture() const { return picture_ != nullptr; }
+  const std::shared_ptr<const Picture>& HeldPicture() const { return picture_; }
+
+ private:
+  std::string key_;
+  IconArrays arrays_;
+  std::shared_ptr<const Picture> picture_;
+};
+
+}  // namespace wayband::imaging
