@@ -2,5 +2,12 @@
 #pragma once
 
 #include "wayband/alpha_icon_sizes.h"
+#include "wayband/error.h"
 #include "wayband/event.h"
+#include "wayband/picture.h"
+#include "wayband/shortcut_panel.h"
+#include "wayband/shortcut_panels.h"
+#include "wayband/std_font.h"
+#include "wayband/variant.h"
 #include "wayband/version.h"
+#include "wayband/wayband_control.h"

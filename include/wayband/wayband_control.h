@@ -1,0 +1,120 @@
+// Wayband: the vertical navigation bar control. A host creates it on a site of the host
+// contract (which must outlive it), gives it its defaults with InitProperties, sizes and
+// shows it through the site, and adds panels through WaybandPanels().
+//
+// Every property setter stores the value, tells the host that the property changed and
+// refreshes the control; the refresh does nothing while Redraw is false. Colours are
+// 32-bit OLE colours (bit 31 set: a system colour reference). Nothing here throws except
+// ShortcutPanels::Item on an empty collection.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "wayband/event.h"
+#include "wayband/picture.h"
+#include "wayband/shortcut_panel.h"
+#include "wayband/shortcut_panels.h"
+#include "wayband/std_font.h"
+
+namespace wayband {
+
+namespace host {
+class ControlSite;
+}
+namespace core {
+class ControlCore;
+struct CoreAccess;
+}  // namespace core
+
+class Wayband {
+ public:
+  // Creation: records the platform's flags, creates the child strips, timers and
+  // surfaces. The control registers its resize and show callbacks with the site.
+  explicit Wayband(host::ControlSite& site);
+  // Destruction: empties the panel store and releases the timers.
+  ~Wayband();
+  Wayband(const Wayband&) = delete;
+  Wayband& operator=(const Wayband&) = delete;
+
+  // New instance: the defaults of a control without stored properties.
+  void InitProperties();
+
+  uint32_t BackColor() const;
+  void SetBackColor(uint32_t color);
+  uint32_t HoverColor() const;
+  void SetHoverColor(uint32_t color);
+  std::shared_ptr<Picture> BackgroundPicture() const;
+  void SetBackgroundPicture(std::shared_ptr<Picture> picture);
+  std::shared_ptr<Picture> BarPicture() const;
+  void SetBarPicture(std::shared_ptr<Picture> picture);
+  std::shared_ptr<Picture> BarHoverPicture() const;
+  void SetBarHoverPicture(std::shared_ptr<Picture> picture);
+  std::shared_ptr<Picture> BarSelectedPicture() const;
+  void SetBarSelectedPicture(std::shared_ptr<Picture> picture);
+  std::shared_ptr<Picture> BarPressedPicture() const;
+  void SetBarPressedPicture(std::shared_ptr<Picture> picture);
+  std::shared_ptr<Picture> ToolbarPicture() const;
+  void SetToolbarPicture(std::shared_ptr<Picture> picture);
+  std::shared_ptr<Picture> HeaderPicture() const;
+  void SetHeaderPicture(std::shared_ptr<Picture> picture);
+  bool ShowHeaderIcon() const;
+  void SetShowHeaderIcon(bool show);
+  // Docks the toolbar strip to the top (true) or bottom edge.
+  bool ToolbarOnTop() const;
+  void SetToolbarOnTop(bool onTop);
+  // True: the splitter cannot be dragged and shows the default pointer.
+  bool LockSplitter() const;
+  void SetLockSplitter(bool locked);
+  bool Center() const;
+  void SetCenter(bool center);
+  bool AutoHide() const;
+  void SetAutoHide(bool autoHide);
+  // Also enables or disables every NorvaleContainer placed in the control.
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  ShortcutPanels WaybandPanels() const;
+  // The host keeps the font; assigning one also carries its bold flag over.
+  std::shared_ptr<StdFont> Font() const;
+  void SetFont(const std::shared_ptr<StdFont>& font);
+  std::shared_ptr<StdFont> SelectedFont() const;
+  void SetSelectedFont(std::shared_ptr<StdFont> font);
+  std::shared_ptr<StdFont> HeaderFont() const;
+  void SetHeaderFont(std::shared_ptr<StdFont> font);
+  uint32_t ForeColor() const;
+  void SetForeColor(uint32_t color);
+  uint32_t HeaderForeColor() const;
+  void SetHeaderForeColor(uint32_t color);
+  int32_t hwnd() const;
+  // False: nothing is laid out or painted until it is true again, which re-applies
+  // BarsToShow and refreshes once. Lets the host process pending messages.
+  bool Redraw() const;
+  void SetRedraw(bool redraw);
+  bool RightToLeft() const;
+  void SetRightToLeft(bool rightToLeft);
+  // The selected panel, or nothing. Setting selects a visible, enabled panel; hidden or
+  // disabled panels and nothing are ignored.
+  std::optional<ShortcutPanel> SelectedBar() const;
+  void SetSelectedBar(const std::optional<ShortcutPanel>& panel);
+  std::string EmptyPanelCaption() const;
+  void SetEmptyPanelCaption(const std::string& caption);
+  // Large bars to show: clamped to the visible panels and to what fits; negative values
+  // are ignored.
+  int32_t BarsToShow() const;
+  void SetBarsToShow(int32_t bars);
+
+  // Events (raised by the mouse and splitter handling).
+  Event<ShortcutPanel&> BarRightClick;
+  Event<ShortcutPanel&> BarClick;
+  Event<ShortcutPanel&> BarHover;
+  Event<bool&> PanelResize;
+  Event<> ShowChevronMenu;
+
+ private:
+  friend struct core::CoreAccess;
+  std::shared_ptr<core::ControlCore> core_;
+};
+
+}  // namespace wayband

@@ -1,0 +1,90 @@
+// The state a Wayband control keeps besides what its host keeps for it (BackColor,
+// ForeColor, Font, Enabled, the window handle and the scale size) and besides its
+// resources (strips, surfaces, timers). Plain values only, so that a read-only snapshot is
+// a copy of this record.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/panel_store.h"
+#include "platform/host/window_system.h"
+#include "wayband/picture.h"
+#include "wayband/std_font.h"
+
+namespace wayband::core {
+
+// HoverIndex and PressedIndex value that stands for the chevron of the toolbar strip.
+inline constexpr int32_t kChevronIndex = 99999;
+// The height of one large bar, in pixels.
+inline constexpr int32_t kBarHeight = 32;
+inline constexpr uint32_t kWhite = 0x00FFFFFF;
+inline constexpr const char* kDefaultEmptyPanelCaption = "Empty Panel";
+// Extra travel of a splitter drag step in a newly created control, pixels.
+inline constexpr int32_t kNewInstanceBarPadding = 31;
+
+struct ControlState {
+  // --- Public properties held by the control ----------------------------------------------
+  uint32_t HoverColor = kButtonFace;
+  uint32_t HeaderForeColor = kWhite;
+  std::shared_ptr<StdFont> HeaderFont;
+  std::shared_ptr<StdFont> SelectedFont;
+  std::string EmptyPanelCaption = kDefaultEmptyPanelCaption;
+  std::shared_ptr<Picture> BackgroundPicture;
+  std::shared_ptr<Picture> BarPicture;
+  std::shared_ptr<Picture> BarHoverPicture;
+  std::shared_ptr<Picture> BarSelectedPicture;
+  std::shared_ptr<Picture> BarPressedPicture;
+  std::shared_ptr<Picture> ToolbarPicture;
+  std::shared_ptr<Picture> HeaderPicture;
+  bool ShowHeaderIcon = true;
+  bool ToolbarOnTop = false;
+  bool LockSplitter = false;
+  bool Center = false;
+  bool AutoHide = true;
+  bool Redraw = true;
+  bool RightToLeft = false;
+  int32_t BarsToShow = 1;
+
+  // --- Panels -------------------------------------------------------------------------------
+  PanelStore panels;
+
+  // --- Geometry -----------------------------------------------------------------------------
+  // Most large bars that fit, from the BarsToShow setter and the resize.
+  int32_t MaxBars = 0;
+  // The bar count automatic hiding returns to.
+  int32_t PreferredBarCount = 0;
+  // Pixel row of the top edge of the large-bar stack (set by each refresh with panels).
+  int32_t BarsTop = 0;
+  // ctlSplitBar.Top after the last refresh, twips.
+  int32_t LastSplitterTop = 0;
+  bool InRefresh = false;
+  // Alternates on each BarsToShow assignment during a splitter drag.
+  bool SplitterDragToggle = false;
+
+  // --- Painting and interaction state -------------------------------------------------------
+  bool ToolbarDirty = true;
+  // The splitter strip has been painted since the marker was last cleared.
+  bool SplitterDrawn = false;
+  bool AnimationEnabled = false;
+  int32_t AnimationStep = 0;
+  host::WindowHandle WindowHandle = host::kNoWindow;
+  // The host's ambient UserMode as read when stored properties were loaded.
+  bool UserMode = false;
+  int32_t BarPadding = 0;
+  bool SplitterDragging = false;
+  int32_t HoverIndex = 0;
+  int32_t PressedIndex = 0;
+
+  // --- Parent window hook -------------------------------------------------------------------
+  bool ParentIsForm = false;
+  host::WindowHandle ParentWindow = host::kNoWindow;
+  // No hook could be installed: the colour scheme is polled.
+  bool PollingNeeded = false;
+
+  // Refreshes that got past the Redraw gate and ran to the end.
+  uint64_t CompletedFramePasses = 0;
+};
+
+}  // namespace wayband::core

@@ -1,0 +1,209 @@
+// The control's geometry: the BarsToShow setter, the refresh (layout and bar placement),
+// arranging the child controls, automatic hiding and the reaction to a resize.
+#include <algorithm>
+
+#include "core/bar_placement.h"
+#include "core/control_core.h"
+#include "core/layout_math.h"
+#include "platform/twips.h"
+
+namespace wayband::core {
+
+namespace {
+
+// The splitter strip sits 15 twips in from the left and 25 twips narrower than the control.
+constexpr double kSplitterLeft = 15.0;
+constexpr double kSplitterWidthLess = 25.0;
+// The splitter's bottom edge lies this many twips below the top of the bar stack.
+constexpr double kSplitterOverlap = 8.0;
+// Parked position above the toolbar when the splitter would reach it.
+constexpr double kSplitterAboveToolbar = 100.0;
+constexpr double kToolbarButtonBottomLess = 20.0;
+// Automatic hiding keeps this many toolbar heights more free than MaxBars does.
+constexpr int32_t kAutoHideMargin = 3;
+
+}  // namespace
+
+std::optional<int32_t> ControlCore::CurrentMaxBars() const {
+  const int32_t controlHeight = platform::TwipsToPixels(site_->ScaleHeight(), TwipsPerPixelY());
+  const int32_t toolbarHeight = platform::TwipsToPixels(toolbar_->Height(), TwipsPerPixelY());
+  return MaxBarsFor(controlHeight, toolbarHeight);
+}
+
+void ControlCore::SetBarsToShow(int32_t value) {
+  if (!Alive() || value < 0) return;
+  if (state_.SplitterDragging) {
+    // During a drag only every second assignment takes effect.
+    state_.SplitterDragToggle = !state_.SplitterDragToggle;
+    if (state_.SplitterDragToggle) return;
+  }
+  const int32_t visible = state_.panels.VisibleCount();
+  const auto maxBars = CurrentMaxBars();
+  if (!maxBars) return;  // a toolbar without height: the division fails, nothing changes
+  state_.MaxBars = *maxBars;
+  state_.BarsToShow = std::min(value, visible);
+  Notify("BarsToShow");
+  state_.MaxBars = std::min(state_.MaxBars, visible);
+  state_.BarsToShow = std::min(state_.BarsToShow, state_.MaxBars);
+  if (PanelCount() > 0) splitBar_->SetVisible(true);
+  if (state_.Redraw) Refresh();
+  if (Alive() && state_.PollingNeeded) state_.PreferredBarCount = state_.BarsToShow;
+}
+
+void ControlCore::Refresh() {
+  if (!Alive()) return;
+  // With the colour scheme, a control that polls re-reads the scheme here (and clears the
+  // splitter-drawn marker) before the Redraw gate.
+  if (!state_.Redraw) return;
+  const auto keepAlive = shared_from_this();
+  ++refreshesStarted_;
+  const bool outerInRefresh = state_.InRefresh;
+  state_.InRefresh = true;
+  // The frame pass paints the control and toolbar backgrounds and the bar-area outline
+  // here, then, with panels, the splitter strip after PlaceBarStack and the header after
+  // the toolbar height is set.
+  if (PanelCount() > 0) {
+    PlaceBarStack();
+    toolbar_->SetHeight(kToolbarExtraTwips + kBarHeight * TwipsPerPixelY());
+    PlacePanels();
+    // The frame pass paints the large bars and toolbar buttons into the rectangles placed
+    // above, runs the mouse code's hit test at the last position and paints the chevron.
+  }
+  if (Alive() && splitBar_->Top() != state_.LastSplitterTop) ArrangeChildControls();
+  if (Alive()) {
+    state_.LastSplitterTop = platform::RoundToLong(splitBar_->Top());
+    // The frame pass outlines the control and copies the surfaces to their windows here.
+    ++state_.CompletedFramePasses;
+  }
+  state_.InRefresh = outerInRefresh;
+}
+
+void ControlCore::PlaceBarStack() {
+  const int32_t bottom = state_.ToolbarOnTop
+                             ? site_->Windows().GetClientRect(site_->hWnd()).Height()
+                             : platform::TwipsToPixels(toolbar_->Top(), TwipsPerPixelY());
+  state_.BarsTop = BarsTopFor(bottom, state_.BarsToShow);
+  PlaceSplitter();
+}
+
+void ControlCore::PlaceSplitter() {
+  const double width = site_->ScaleWidth() - kSplitterWidthLess;
+  const double height = splitBar_->Height();
+  const double barsTopTwips = state_.BarsTop * TwipsPerPixelY();
+  if (state_.ToolbarOnTop) {
+    splitBar_->Move(kSplitterLeft, barsTopTwips - height, width, height);
+    return;
+  }
+  const double target = barsTopTwips + kSplitterOverlap;
+  if (target - height == splitBar_->Top()) return;
+  // The strip's scale height is in its own pixels, added to twips as the control does.
+  if (target + splitBar_->ScaleHeight() < toolbar_->Top()) {
+    splitBar_->Move(kSplitterLeft, target - height, width, height);
+  } else {
+    splitBar_->SetTop(toolbar_->Top() - kSplitterAboveToolbar);
+  }
+}
+
+void ControlCore::PlacePanels() {
+  BarPlacementGeometry g;
+  g.barsTop = state_.BarsTop;
+  g.barsToShow = state_.BarsToShow;
+  g.controlWidth = site_->Windows().GetClientRect(site_->hWnd()).Width();
+  g.toolbarWidth = platform::TwipsToPixels(toolbar_->ScaleWidth(), TwipsPerPixelX());
+  g.buttonBottom =
+      platform::TwipsToPixels(toolbar_->Height() - kToolbarButtonBottomLess, TwipsPerPixelY());
+  PlaceBars(state_.panels.Records(), g);
+}
+
+void ControlCore::ShowOrHideControl(host::ContainedControl& control, bool visible) {
+  if (!Alive()) return;
+  control.SetVisible(visible);
+  toolbar_->ZOrder(host::ZOrderPosition::kBringToFront);
+  if (!state_.InRefresh) Refresh();
+}
+
+void ControlCore::ArrangeChildControls() {
+  if (!Alive() || PanelCount() == 0 || state_.panels.SelectedIndex() <= 0) return;
+  const PanelRecord* selected = state_.panels.At(state_.panels.SelectedIndex());
+  const auto control = selected ? ContainedControl(selected->lPanelCtlPtr) : nullptr;
+  if (!control) return;
+  PanelAreaGeometry g;
+  g.toolbarOnTop = state_.ToolbarOnTop;
+  g.scaleWidth = site_->ScaleWidth();
+  g.scaleHeight = site_->ScaleHeight();
+  g.toolbarTop = toolbar_->Top();
+  g.toolbarHeight = toolbar_->Height();
+  g.splitTop = splitBar_->Top();
+  g.splitHeight = splitBar_->Height();
+  g.barsTop = state_.BarsTop;
+  g.twipsPerPixelY = TwipsPerPixelY();
+  const TwipsRect area = PanelAreaFor(g);
+  control->Move(area.left, area.top, area.width, area.height);  // refused when negative
+  ShowOrHideControl(*control, true);
+  for (const auto& other : site_ ? site_->ContainedControls()
+                                 : std::vector<std::shared_ptr<host::ContainedControl>>{}) {
+    if (!Alive()) return;
+    if (other->Identity() != control->Identity()) ShowOrHideControl(*other, false);
+  }
+}
+
+void ControlCore::RecreateSurfaces() {
+  const int32_t width = platform::TwipsToPixels(site_->ScaleWidth(), TwipsPerPixelX());
+  const int32_t height = platform::TwipsToPixels(site_->ScaleHeight(), TwipsPerPixelY());
+  controlSurface_.Create(width, height);
+  // With the painting, the control's current window image is copied in and the control's
+  // font selected here.
+  toolbarSurface_.Create(platform::TwipsToPixels(toolbar_->ScaleWidth(), TwipsPerPixelX()),
+                         platform::TwipsToPixels(toolbar_->ScaleHeight(), TwipsPerPixelY()));
+  state_.ToolbarDirty = true;
+  splitterSurface_.Create(platform::RoundToLong(splitBar_->ScaleWidth()),
+                          platform::RoundToLong(splitBar_->ScaleHeight()));
+  for (imaging::CDib32* surface : {&controlSurface_, &toolbarSurface_, &splitterSurface_}) {
+    if (surface->hDC()) surface->hDC()->SetBkMode(platform::BackgroundMode::kTransparent);
+  }
+}
+
+void ControlCore::ApplyAutoHide() {
+  SetBarsToShow(state_.PreferredBarCount);
+  if (!Alive()) return;
+  // A failed division skips the new limit and compares with the old one, as the
+  // error-ignoring resize always has.
+  if (const auto maxBars = CurrentMaxBars()) state_.MaxBars = *maxBars - kAutoHideMargin;
+  if (state_.BarsToShow > state_.MaxBars) SetBarsToShow(state_.MaxBars);
+}
+
+void ControlCore::Resize() {
+  if (!Alive()) return;
+  const auto keepAlive = shared_from_this();
+  for (PanelRecord& record : state_.panels.Records())
+    record.iBarImageStale = kBarImageStale;
+  state_.SplitterDrawn = false;
+  splitBar_->SetWidth(site_->ScaleWidth());
+  RecreateSurfaces();
+  ArrangeChildControls();
+  if (Alive() && state_.AutoHide) ApplyAutoHide();
+  if (!Alive()) return;
+  splitBar_->ZOrder(host::ZOrderPosition::kBringToFront);
+  if (state_.BarsToShow > 0) {
+    splitBar_->Move(0.0, splitBar_->Top(), site_->ScaleWidth(), splitBar_->Height());
+  }
+  Refresh();
+  if (!Alive()) return;
+  state_.AnimationStep = 0;
+  SetAnimationTimerEnabled(state_.AnimationEnabled);
+}
+
+void ControlCore::SetAnimationTimerEnabled(bool enabled) {
+  tmrAnimate_.SetInterval(enabled ? kAnimationInterval : 0);
+}
+
+void ControlCore::AnimationTick() {
+  if (++state_.AnimationStep > kLastAnimationStep) {
+    state_.AnimationStep = 0;
+    SetAnimationTimerEnabled(false);
+    return;
+  }
+  Refresh();
+}
+
+}  // namespace wayband::core
