@@ -7,6 +7,8 @@
 #include "core/font_copy.h"
 #include "platform/imaging_library.h"
 #include "platform/os_version.h"
+#include "render/scheme/low_color_display.h"
+#include "render/scheme/scheme_update.h"
 #include "wayband/wayband_control.h"
 
 namespace wayband::core {
@@ -25,14 +27,14 @@ void ControlCore::Create() {
   // The platform's flags, recorded once per thread and shared by every control on it.
   platform::RecordedOsFlags();
   platform::RecordImagingCapabilities();
-  // The low-colour-display flag is evaluated here once the colour scheme exists.
+  render::CheckLowColorDisplay(nullptr);
   state_.WindowHandle = site_->hWnd();
   m_oMouseTimer = std::make_unique<platform::CTimer>();
   // The drawing metrics and border colours are set here with the painting.
   state_.ShowHeaderIcon = true;
   toolbar_ = site_->CreateChildStrip(ToolbarDesign());
   splitBar_ = site_->CreateChildStrip(SplitBarDesign());
-  // The colour palette is built here from the current scheme with the colour scheme.
+  render::UpdateColorScheme(state_.Palette, state_.WindowHandle);
   RecreateSurfaces();
   state_.ToolbarDirty = true;
   state_.AutoHide = true;
@@ -66,7 +68,7 @@ void ControlCore::Show() {
   if (!Alive()) return;
   state_.WindowHandle = site_->hWnd();
   if (!state_.HeaderFont) state_.HeaderFont = site_->Font();
-  // The scheme update runs here, before the refresh, with the colour scheme.
+  render::UpdateColorScheme(state_.Palette, state_.WindowHandle);
   Refresh();
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/panel_store.h"
 #include "platform/host/window_system.h"
+#include "render/scheme/scheme_palette.h"
 #include "wayband/picture.h"
 #include "wayband/std_font.h"
 
@@ -82,6 +83,9 @@ struct ControlState {
   host::WindowHandle ParentWindow = host::kNoWindow;
   // No hook could be installed: the colour scheme is polled.
   bool PollingNeeded = false;
+
+  // The colours the control paints with, from the desktop's scheme.
+  render::SchemePalette Palette;
 
   // Refreshes that got past the Redraw gate and ran to the end.
   uint64_t CompletedFramePasses = 0;

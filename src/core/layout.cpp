@@ -6,6 +6,7 @@
 #include "core/control_core.h"
 #include "core/layout_math.h"
 #include "platform/twips.h"
+#include "render/scheme/scheme_update.h"
 
 namespace wayband::core {
 
@@ -52,8 +53,11 @@ void ControlCore::SetBarsToShow(int32_t value) {
 
 void ControlCore::Refresh() {
   if (!Alive()) return;
-  // With the colour scheme, a control that polls re-reads the scheme here (and clears the
-  // splitter-drawn marker) before the Redraw gate.
+  if (state_.PollingNeeded) {
+    // A control that cannot watch its form's notifications re-reads the scheme each time.
+    render::UpdateColorScheme(state_.Palette, state_.WindowHandle);
+    state_.SplitterDrawn = false;
+  }
   if (!state_.Redraw) return;
   const auto keepAlive = shared_from_this();
   ++refreshesStarted_;
