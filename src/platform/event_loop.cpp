@@ -157,10 +157,7 @@ void EventLoop::RunUntil(std::optional<TimePoint> deadline, bool stopOnQuit) {
     RunQueuedTasks(tasks_.size(), stopOnQuit);
     if (quitting()) return;
     const TimePoint now = Now();
-    if (TickDueTimer(now)) {
-      if (quitting()) return;
-      continue;
-    }
+    if (TickDueTimer(now)) continue;  // a Quit() from the tick ends the loop at the top
     const bool deadlineReached = deadline && now >= *deadline;
     if (!tasks_.empty()) {
       if (deadlineReached) return;
