@@ -36,8 +36,8 @@ bool IsDecodable(const ImageHeader& header) {
          (header.interlace == kInterlaceNone || header.interlace == kInterlaceAdam7);
 }
 
-Status PlanBuffers(const ImageHeader& header, BufferPlan& plan) {
-  if (header.width > kMaxImageSide || header.height > kMaxImageSide) {
+Status PlanBuffers(const ImageHeader& header, const DecodeLimits& limits, BufferPlan& plan) {
+  if (header.width > limits.maxImageSide || header.height > limits.maxImageSide) {
     return Status::kLimitExceeded;
   }
   const unsigned bitsPerPixel = BitsPerPixel(header);
@@ -58,7 +58,7 @@ Status PlanBuffers(const ImageHeader& header, BufferPlan& plan) {
   plan.outputBytes = outputRows;
   const bool summed = CheckedAdd(plan.scanlineBytes, plan.deinterlacedBytes, total) &&
                       CheckedAdd(total, plan.outputBytes, total);
-  return summed && total <= kMaxDecodedBytes ? Status::kOk : Status::kLimitExceeded;
+  return summed && total <= limits.maxDecodedBytes ? Status::kOk : Status::kLimitExceeded;
 }
 
 // Inflates the image data into `output` and zeroes whatever it did not produce.
@@ -128,12 +128,13 @@ bool ExpectedScanlineBytes(const ImageHeader& header, uint64_t& bytes) {
   return true;
 }
 
-DecodedImage DecodeImage(const PngFile& file, const Inflater& inflater) {
+DecodedImage DecodeImage(const PngFile& file, const Inflater& inflater,
+                         const DecodeLimits& limits) {
   DecodedImage image;
   const ImageHeader& header = file.header;
   if (!IsDecodable(header)) return image;
   BufferPlan plan;
-  if (PlanBuffers(header, plan) != Status::kOk) {
+  if (PlanBuffers(header, limits, plan) != Status::kOk) {
     image.outcome = DecodeOutcome::kLimitExceeded;
     return image;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "imaging/png/inflate.h"
+#include "imaging/png/limits.h"
 #include "imaging/png/png_file.h"
 #include "imaging/png/status.h"
 #include "platform/bitmap.h"
@@ -45,6 +46,6 @@ struct DecodedImage {
 // height more for an interlaced image. False when the sum does not fit in 64 bits.
 bool ExpectedScanlineBytes(const ImageHeader& header, uint64_t& bytes);
 
-DecodedImage DecodeImage(const PngFile& file, const Inflater& inflater);
+DecodedImage DecodeImage(const PngFile& file, const Inflater& inflater, const DecodeLimits& limits);
 
 }  // namespace wayband::imaging::png

@@ -1,6 +1,7 @@
 // Every size limit of the PNG decoder, in one place. Files come from anywhere, so an image
 // is refused (no bitmap) when decoding it would take more than these bounds; an image
-// within them always gets the full treatment.
+// within them always gets the full treatment. The constants are the defaults of
+// DecodeLimits, which a decoder may be given smaller (the fuzz targets do, to stay fast).
 #pragma once
 
 #include <cstdint>
@@ -21,5 +22,12 @@ inline constexpr uint64_t kMaxFileBytes = uint64_t{256} << 20;
 // Largest amount of tEXt and zTXt text gathered from one file. Text past it is dropped:
 // it never affects the image, so reaching it is not a failure.
 inline constexpr uint64_t kMaxTextBytes = uint64_t{1} << 20;
+
+struct DecodeLimits {
+  uint32_t maxImageSide = kMaxImageSide;
+  uint64_t maxDecodedBytes = kMaxDecodedBytes;
+  uint64_t maxFileBytes = kMaxFileBytes;
+  uint64_t maxTextBytes = kMaxTextBytes;
+};
 
 }  // namespace wayband::imaging::png

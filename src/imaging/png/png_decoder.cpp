@@ -24,13 +24,14 @@ Outcome FromDecodeOutcome(png::DecodeOutcome outcome) {
   return Outcome::kUnsupportedFormat;
 }
 
-// Reads a whole file of at most kMaxFileBytes. False when it cannot be read or is larger.
-bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, bool& tooLarge) {
+// Reads a whole file of at most maxBytes. False when it cannot be read or is larger.
+bool ReadWholeFile(const std::filesystem::path& path, uint64_t maxBytes,
+                   std::vector<uint8_t>& bytes, bool& tooLarge) {
   std::ifstream stream(path, std::ios::binary | std::ios::ate);
   if (!stream) return false;
   const std::streamoff size = stream.tellg();
   if (size < 0) return false;
-  tooLarge = static_cast<uint64_t>(size) > png::kMaxFileBytes;
+  tooLarge = static_cast<uint64_t>(size) > maxBytes;
   if (tooLarge) return false;
   bytes.resize(static_cast<size_t>(size));
   stream.seekg(0);
@@ -50,7 +51,7 @@ void CPngDecoder::Reset() {
 void CPngDecoder::Load(const std::filesystem::path& path) {
   std::vector<uint8_t> bytes;
   bool tooLarge = false;
-  if (!ReadWholeFile(path, bytes, tooLarge)) {
+  if (!ReadWholeFile(path, limits_.maxFileBytes, bytes, tooLarge)) {
     Reset();
     outcome_ = tooLarge ? Outcome::kLimitExceeded : Outcome::kUnreadableFile;
     return;
@@ -60,7 +61,7 @@ void CPngDecoder::Load(const std::filesystem::path& path) {
 
 void CPngDecoder::LoadFromMemory(std::span<const uint8_t> bytes) {
   Reset();
-  switch (png::ReadPngFile(bytes, inflater_, file_)) {
+  switch (png::ReadPngFile(bytes, inflater_, limits_, file_)) {
     case png::FileReadStatus::kNotPng:
       outcome_ = Outcome::kNotPng;
       return;
@@ -74,7 +75,7 @@ void CPngDecoder::LoadFromMemory(std::span<const uint8_t> bytes) {
     outcome_ = Outcome::kNoImageData;
     return;
   }
-  png::DecodedImage image = png::DecodeImage(file_, inflater_);
+  png::DecodedImage image = png::DecodeImage(file_, inflater_, limits_);
   outcome_ = FromDecodeOutcome(image.outcome);
   inflateStatus_ = image.inflateStatus;
   bitmap_ = std::move(image.bitmap);

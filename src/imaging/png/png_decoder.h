@@ -7,8 +7,9 @@
 // images are decoded to a paletted result that is not handed out: Bitmap() stays null.
 // No bitmap results either for a file without the signature, with a chunk running past
 // the end of the file, without image data, with an unsupported format, or over the size
-// limits of imaging/png/limits.h. A corrupt compressed stream gives a bitmap of what was
-// decoded before the fault, the rest zero. CRCs and the Adler-32 are not checked.
+// limits of imaging/png/limits.h (or smaller ones given to the constructor). A corrupt
+// compressed stream gives a bitmap of what was decoded before the fault, the rest zero.
+// CRCs and the Adler-32 are not checked.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,7 @@
 
 #include "imaging/png/decode_image.h"
 #include "imaging/png/inflate.h"
+#include "imaging/png/limits.h"
 #include "imaging/png/png_file.h"
 #include "platform/bitmap.h"
 
@@ -37,7 +39,7 @@ class CPngDecoder {
     kLimitExceeded,      // over the decoder's size limits
   };
 
-  CPngDecoder() = default;
+  explicit CPngDecoder(png::DecodeLimits limits = {}) : limits_(limits) {}
   CPngDecoder(const CPngDecoder&) = delete;
   CPngDecoder& operator=(const CPngDecoder&) = delete;
   ~CPngDecoder() { FreeBitmap(); }
@@ -74,6 +76,7 @@ class CPngDecoder {
  private:
   void Reset();
 
+  png::DecodeLimits limits_;
   png::Inflater inflater_;  // holds the fixed Huffman tables, built once per decoder
   png::PngFile file_;
   Outcome outcome_ = Outcome::kNotLoaded;

@@ -36,25 +36,25 @@ std::pair<std::span<const uint8_t>, std::span<const uint8_t>> SplitKeyword(
   return {data.first(keywordLength), data.subspan(valueStart)};
 }
 
-void AppendText(std::string& text, std::span<const uint8_t> keyword,
+void AppendText(std::string& text, uint64_t maxBytes, std::span<const uint8_t> keyword,
                 std::span<const uint8_t> value) {
   std::string entry(keyword.begin(), keyword.end());
   entry += ": ";
   entry.append(value.begin(), value.end());
   entry += '\n';
-  if (text.size() + entry.size() <= kMaxTextBytes) text += entry;
+  if (text.size() + entry.size() <= maxBytes) text += entry;
 }
 
-void ReadCompressedText(std::span<const uint8_t> data, const Inflater& inflater,
+void ReadCompressedText(std::span<const uint8_t> data, const Inflater& inflater, uint64_t maxBytes,
                         std::string& text) {
   const auto [keyword, rest] = SplitKeyword(data);
   const std::span<const uint8_t> compressed =
       rest.size() > kZtxtHeaderBytes ? rest.subspan(kZtxtHeaderBytes) : rest.subspan(rest.size());
   // The text is expected to be at most 12 times the highest index of the compressed bytes.
   const uint64_t expected = compressed.empty() ? 0 : kZtxtExpansion * (compressed.size() - 1);
-  std::vector<uint8_t> out(std::min<uint64_t>(expected, kMaxTextBytes));
+  std::vector<uint8_t> out(std::min<uint64_t>(expected, maxBytes));
   const InflateResult result = inflater.Inflate(compressed, out);
-  AppendText(text, keyword, std::span(out).first(result.written));
+  AppendText(text, maxBytes, keyword, std::span(out).first(result.written));
 }
 
 void ReadTimeYear(std::span<const uint8_t> data, int32_t& year) {
@@ -66,7 +66,8 @@ void ReadGamma(std::span<const uint8_t> data, uint32_t& gamma) {
 }
 
 // Handles one chunk; returns true at IEND.
-bool ReadChunk(const Chunk& chunk, const Inflater& inflater, PngFile& file) {
+bool ReadChunk(const Chunk& chunk, const Inflater& inflater, const DecodeLimits& limits,
+               PngFile& file) {
   switch (chunk.type) {
     case ChunkType("IHDR"):
       ReadHeader(chunk.data, file.header);
@@ -87,11 +88,11 @@ bool ReadChunk(const Chunk& chunk, const Inflater& inflater, PngFile& file) {
       break;
     case ChunkType("tEXt"): {
       const auto [keyword, value] = SplitKeyword(chunk.data);
-      AppendText(file.text, keyword, value);
+      AppendText(file.text, limits.maxTextBytes, keyword, value);
       break;
     }
     case ChunkType("zTXt"):
-      ReadCompressedText(chunk.data, inflater, file.text);
+      ReadCompressedText(chunk.data, inflater, limits.maxTextBytes, file.text);
       break;
     case ChunkType("tIME"):
       ReadTimeYear(chunk.data, file.timeYear);
@@ -109,14 +110,14 @@ bool ReadChunk(const Chunk& chunk, const Inflater& inflater, PngFile& file) {
 }  // namespace
 
 FileReadStatus ReadPngFile(std::span<const uint8_t> bytes, const Inflater& inflater,
-                           PngFile& file) {
+                           const DecodeLimits& limits, PngFile& file) {
   ChunkReader reader(bytes);
   if (!reader.ReadSignature()) return FileReadStatus::kNotPng;
   Chunk chunk;
   for (;;) {
     switch (reader.Next(chunk)) {
       case ChunkReader::Step::kChunk:
-        if (ReadChunk(chunk, inflater, file)) return FileReadStatus::kOk;
+        if (ReadChunk(chunk, inflater, limits, file)) return FileReadStatus::kOk;
         break;
       case ChunkReader::Step::kEndOfFile:
         return FileReadStatus::kOk;

@@ -9,6 +9,7 @@
 
 #include "imaging/png/image_header.h"
 #include "imaging/png/inflate.h"
+#include "imaging/png/limits.h"
 
 namespace wayband::imaging::png {
 
@@ -20,7 +21,7 @@ struct PngFile {
   std::vector<uint8_t> background;  // bKGD
   uint32_t gamma = 0;               // gAMA
   // tEXt and zTXt entries, each as its keyword, ": ", its text and a line feed. Bytes are
-  // kept as stored (Latin-1), at most kMaxTextBytes in all.
+  // kept as stored (Latin-1), at most DecodeLimits::maxTextBytes in all.
   std::string text;
   int32_t timeYear = 0;             // the year of tIME
   std::vector<uint8_t> compressed;  // all IDAT data joined in file order
@@ -34,6 +35,7 @@ enum class FileReadStatus {
 
 // Runs the chunk loop over a whole file into `file`. zTXt text is decompressed with
 // `inflater`. Unknown and unused chunk types are skipped.
-FileReadStatus ReadPngFile(std::span<const uint8_t> bytes, const Inflater& inflater, PngFile& file);
+FileReadStatus ReadPngFile(std::span<const uint8_t> bytes, const Inflater& inflater,
+                           const DecodeLimits& limits, PngFile& file);
 
 }  // namespace wayband::imaging::png
