@@ -5,8 +5,8 @@
 //
 //   headless::HeadlessHost host;
 //   auto form = host.CreateForm("Form1", {0, 0, 400, 600});
-//   auto& site = host.AddSite(form, "Wayband1", 0, 0, 3000, 6000);
-//   Wayband bar(site);
+//   auto* site = host.AddSite(form, "Wayband1", 0, 0, 3000, 6000);
+//   Wayband bar(*site);
 //   bar.InitProperties();
 //   site.Show();
 #pragma once

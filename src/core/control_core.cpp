@@ -7,6 +7,7 @@
 #include "core/font_copy.h"
 #include "platform/imaging_library.h"
 #include "platform/os_version.h"
+#include "platform/visual_styles.h"
 #include "render/scheme/low_color_display.h"
 #include "render/scheme/scheme_update.h"
 #include "wayband/wayband_control.h"
@@ -39,6 +40,9 @@ void ControlCore::Create() {
   state_.ToolbarDirty = true;
   state_.AutoHide = true;
   state_.AnimationEnabled = false;
+  // Asked for its side effect: the visual-styles library is loaded from here on. Each
+  // frame pass asks again for the look it paints.
+  platform::IsAppThemed();
   tmrAnimate_.ThatTime.Connect([this] { AnimationTick(); });
   tmrAnimate_.SetInterval(kAnimationInterval);
   site_->Attach(this);
