@@ -1,6 +1,5 @@
 // AlphaBlend: validates the call, maps the source block onto the destination block (nearest
-// neighbour when the sizes differ) and runs the blend kernels row by row. 32-bit
-// destinations are blended in place; 24-bit ones through a word buffer.
+// neighbour when the sizes differ) and runs the blend kernels row by row.
 #include <algorithm>
 #include <array>
 #include <new>
@@ -47,32 +46,29 @@ class RowBlender {
   uint8_t constant_;
 };
 
-// One chunk of the destination row y from column x: source words gathered (or pointed at),
-// destination blended in place or through a buffer.
-void BlendChunk(Bitmap& dst, const Bitmap& src, const AxisMap& columns, int32_t first,
-                int32_t count, int32_t y, int32_t ySrc, const RowBlender& blender) {
-  std::array<uint32_t, kChunk> gathered;
-  const uint8_t* source;
-  if (columns.IsContiguous() && src.bitCount() == 32) {
-    source = src.Row(ySrc) + int64_t{columns.Source(first)} * 4;
-  } else {
-    if (columns.IsContiguous()) {
-      ReadDeviceRow(src, ySrc, columns.Source(first), count, gathered.data());
-    } else {
-      for (int32_t i = 0; i < count; ++i)
-        gathered[size_t(i)] = src.PixelAt(columns.Source(first + i), ySrc);
-    }
-    source = reinterpret_cast<const uint8_t*>(gathered.data());
-  }
-  const int32_t x = columns.dstStart() + first;
-  if (dst.bitCount() == 32) {
-    blender(source, dst.Row(y) + int64_t{x} * 4, count);
+// Destination row y from source row ySrc. Unscaled 32-bit sources on 32-bit destinations are
+// blended straight from row to row; otherwise the source pixels are gathered, and 24-bit
+// destinations go through a word buffer, in chunks.
+void BlendRow(Bitmap& dst, const Bitmap& src, const AxisMap& columns, int32_t y, int32_t ySrc,
+              const RowBlender& blender) {
+  const int32_t x = columns.dstStart();
+  if (columns.IsContiguous() && src.bitCount() == 32 && dst.bitCount() == 32) {
+    blender(src.Row(ySrc) + int64_t{columns.Source(0)} * 4, dst.Row(y) + int64_t{x} * 4,
+            columns.count());
     return;
   }
+  std::array<uint32_t, kChunk> source;
   std::array<uint32_t, kChunk> values;
-  ReadDeviceRow(dst, y, x, count, values.data());
-  blender(source, reinterpret_cast<uint8_t*>(values.data()), count);
-  WriteDeviceRow(dst, y, x, count, values.data());
+  for (int32_t first = 0; first < columns.count(); first += kChunk) {
+    const int32_t count = std::min(kChunk, columns.count() - first);
+    for (int32_t i = 0; i < count; ++i) {
+      source[size_t(i)] = src.PixelAt(columns.Source(first + i), ySrc);
+    }
+    ReadDeviceRow(dst, y, x + first, count, values.data());
+    blender(reinterpret_cast<const uint8_t*>(source.data()),
+            reinterpret_cast<uint8_t*>(values.data()), count);
+    WriteDeviceRow(dst, y, x + first, count, values.data());
+  }
 }
 
 }  // namespace
@@ -103,11 +99,7 @@ bool AlphaBlend(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_
   }
   const RowBlender blender(blend);
   for (int32_t j = 0; j < rows.count(); ++j) {
-    for (int32_t first = 0; first < columns.count(); first += kChunk) {
-      const int32_t count = std::min(kChunk, columns.count() - first);
-      BlendChunk(*target, *source, columns, first, count, rows.dstStart() + j, rows.Source(j),
-                 blender);
-    }
+    BlendRow(*target, *source, columns, rows.dstStart() + j, rows.Source(j), blender);
   }
   return true;
 }

@@ -1,7 +1,8 @@
 // The per-pixel arithmetic of AlphaBlend on runs of 32-bit pixels (bytes blue, green, red,
 // alpha). Every kernel treats all four bytes as channels and rounds to the nearest integer,
-// so results are within half a unit of the exact arithmetic; sums above 255 (a source that is
-// not premultiplied) saturate at 255.
+// so results are within half a unit of the exact arithmetic (the scaled kernel adds a
+// single-precision error far below a unit); sums above 255 (a source that is not
+// premultiplied) saturate at 255.
 #pragma once
 
 #include <cstdint>

@@ -26,7 +26,12 @@ AxisMap::AxisMap(int64_t start, int64_t length, int32_t limit)
               Extent{start, std::max<int64_t>(length, 0)}, limit) {}
 
 int64_t AxisMap::SourceOf(int64_t i) const {
-  // Sizes come from 32-bit arguments, so (2i + 1) * srcSize_ stays below 2^63.
+  if (IsScaled()) return ScaledSourceOf(i);
+  return srcLow_ + (mirror_ ? srcSize_ - 1 - i : i);
+}
+
+int64_t AxisMap::ScaledSourceOf(int64_t i) const {
+  // Scaled extents come from 32-bit sizes, so (2i + 1) * srcSize_ stays below 2^63.
   const auto sampled =
       static_cast<int64_t>(static_cast<uint64_t>(2 * i + 1) * static_cast<uint64_t>(srcSize_) /
                            (static_cast<uint64_t>(dstSize_) * 2));

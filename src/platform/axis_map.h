@@ -35,10 +35,16 @@ class AxisMap {
   // True when source coordinates run up one by one (no scaling, no mirroring).
   bool IsContiguous() const { return dstSize_ == srcSize_ && !mirror_; }
   // The source coordinate of destination coordinate dstStart() + k.
-  int32_t Source(int32_t k) const { return static_cast<int32_t>(SourceOf(first_ + k)); }
+  int32_t Source(int32_t k) const {
+    const int64_t i = first_ + k;
+    return static_cast<int32_t>(IsScaled() ? ScaledSourceOf(i)
+                                           : srcLow_ + (mirror_ ? srcSize_ - 1 - i : i));
+  }
 
  private:
+  bool IsScaled() const { return dstSize_ != srcSize_; }
   int64_t SourceOf(int64_t i) const;
+  int64_t ScaledSourceOf(int64_t i) const;
   // The first i in [low, high) whose source coordinate lies past `bound` in the direction
   // the map runs: above it, or below it when mirrored (high when there is none).
   int64_t FirstPast(int64_t low, int64_t high, int64_t bound) const;

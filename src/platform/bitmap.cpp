@@ -25,7 +25,7 @@ std::shared_ptr<Bitmap> Bitmap::Create(int32_t width, int32_t height, int bitCou
                                        std::span<const RgbQuad> colorTable) {
   if (width <= 0 || height <= 0 || !IsSupportedBitCount(bitCount)) return nullptr;
   const int64_t stride = DibStride(width, bitCount);
-  if (stride * height > kMaxBitmapBytes) return nullptr;
+  if (stride > kMaxBitmapBytes / height) return nullptr;
 
   std::shared_ptr<Bitmap> bitmap(
       new (std::nothrow) Bitmap(width, height, bitCount, order, static_cast<int32_t>(stride)));
@@ -41,16 +41,6 @@ std::shared_ptr<Bitmap> Bitmap::Create(int32_t width, int32_t height, int bitCou
     std::copy_n(colorTable.begin(), given, bitmap->colorTable_.begin());
   }
   return bitmap;
-}
-
-uint8_t* Bitmap::Row(int32_t y) {
-  return const_cast<uint8_t*>(static_cast<const Bitmap*>(this)->Row(y));
-}
-
-const uint8_t* Bitmap::Row(int32_t y) const {
-  assert(y >= 0 && y < height_);
-  const int64_t stored = order_ == RowOrder::kTopDown ? y : int64_t{height_} - 1 - y;
-  return pixels_.data() + stored * stride_;
 }
 
 uint32_t Bitmap::PixelAt(int32_t x, int32_t y) const {

@@ -4,6 +4,7 @@
 // bitmap selected while its creator also holds it, as the platform allows.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -76,8 +77,8 @@ class Bitmap {
   std::span<const uint8_t> bits() const { return pixels_; }
   // The stored row holding picture row y, counted from the top of the picture (0 <= y <
   // height()).
-  uint8_t* Row(int32_t y);
-  const uint8_t* Row(int32_t y) const;
+  uint8_t* Row(int32_t y) { return pixels_.data() + StoredRowOffset(y); }
+  const uint8_t* Row(int32_t y) const { return pixels_.data() + StoredRowOffset(y); }
 
   std::span<const RgbQuad> colorTable() const { return colorTable_; }
 
@@ -90,6 +91,12 @@ class Bitmap {
 
  private:
   Bitmap(int32_t width, int32_t height, int bitCount, RowOrder order, int32_t stride);
+
+  int64_t StoredRowOffset(int32_t y) const {
+    assert(y >= 0 && y < height_);
+    const int64_t stored = order_ == RowOrder::kTopDown ? y : int64_t{height_} - 1 - y;
+    return stored * stride_;
+  }
 
   int32_t width_;
   int32_t height_;

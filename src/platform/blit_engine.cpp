@@ -32,4 +32,10 @@ void RunRaster(Bitmap& dst, const AxisMap& columns, const AxisMap& rows, const R
   }
 }
 
+void FillBlock(Bitmap& dst, const AxisMap& columns, const AxisMap& rows, uint32_t value) {
+  for (int32_t j = 0; j < rows.count(); ++j) {
+    FillDeviceRow(dst, rows.dstStart() + j, columns.dstStart(), columns.count(), value);
+  }
+}
+
 }  // namespace wayband::platform

@@ -30,4 +30,7 @@ using RowCombiner = std::function<void(const uint32_t* pattern, const uint32_t* 
 void RunRaster(Bitmap& dst, const AxisMap& columns, const AxisMap& rows, const RasterInputs& inputs,
                const RowCombiner& combine);
 
+// Fills the destination block of the maps with one device value.
+void FillBlock(Bitmap& dst, const AxisMap& columns, const AxisMap& rows, uint32_t value);
+
 }  // namespace wayband::platform

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/device_color.h"
+#include "platform/pixel_words.h"
 
 namespace wayband::platform {
 namespace {
@@ -43,7 +44,7 @@ uint32_t DevicePattern::Convert(uint32_t raw) const {
 
 void DevicePattern::FillRow(int32_t y, int32_t x, int32_t count, uint32_t* out) const {
   if (pattern_ == nullptr) {
-    std::fill_n(out, count, solid_);
+    FillWords(reinterpret_cast<uint8_t*>(out), solid_, count);
     return;
   }
   const int32_t width = pattern_->width();

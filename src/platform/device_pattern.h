@@ -17,6 +17,9 @@ class DevicePattern {
   DevicePattern(const Brush& brush, const DrawingContext& dc, const Bitmap& dst);
 
   bool IsEmpty() const { return empty_; }
+  // A solid brush: every pixel is solidValue().
+  bool IsSolid() const { return !empty_ && pattern_ == nullptr; }
+  uint32_t solidValue() const { return solid_; }
 
   // The `count` pattern values of destination row y from column x on.
   void FillRow(int32_t y, int32_t x, int32_t count, uint32_t* out) const;

@@ -64,6 +64,10 @@ Pen DrawingContext::SelectPen(Pen pen) {
   return std::exchange(pen_, pen);
 }
 
+Font DrawingContext::SelectFont(Font font) {
+  return std::exchange(font_, std::move(font));
+}
+
 BitmapHandle CreateCompatibleBitmap(const DrawingContext& dc, int32_t width, int32_t height) {
   const int bitCount = dc.BitsPerPixel() == 1 ? 1 : 32;
   return Bitmap::Create(width, height, bitCount, RowOrder::kTopDown);

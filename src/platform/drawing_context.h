@@ -16,6 +16,7 @@
 #include "platform/color.h"
 #include "platform/gdi_objects.h"
 #include "platform/geometry.h"
+#include "platform/text/logical_font.h"
 
 namespace wayband::platform {
 
@@ -58,6 +59,10 @@ class DrawingContext {
   const Brush& brush() const { return brush_; }
   Pen SelectPen(Pen pen);
   const Pen& pen() const { return pen_; }
+  // SelectObject of a font: returns the one selected before. A fresh context holds the
+  // null font, for which the text calls use DefaultGuiLogFont().
+  Font SelectFont(Font font);
+  const Font& font() const { return font_; }
 
   bool IsScreen() const { return isScreen_; }
 
@@ -77,6 +82,7 @@ class DrawingContext {
   Point position_;
   Brush brush_;
   Pen pen_;
+  Font font_;
 };
 
 // --- Bitmaps -----------------------------------------------------------------------------
@@ -94,9 +100,13 @@ BitmapHandle CreateDIBSection(const BitmapInfoHeader& header, std::span<const Rg
 // SetDIBitsToDevice: sets a block of the context's bitmap from packed DIB rows of 1, 4, 8,
 // 24 or 32 bits per pixel (colour table for 1, 4 and 8 bits). (x, y, width, height) is the
 // destination block; (xSrc, ySrc) its origin in the DIB, ySrc counted from the DIB's bottom
-// row as the platform counts it; `startScan` and `scanLines` select the rows present in
-// `bits`. Reads only within `bits` and returns the number of scan lines set (0 on bad
-// input). Paletted colours are matched to the destination as by GetNearestColor.
+// row as the platform counts it (from the top row for a top-down DIB, negative height);
+// `startScan` and `scanLines` select the rows present in `bits`, counted the same way and
+// stored in the DIB's own order. Reads only whole rows within `bits` and returns the number
+// of scan lines taken from it (at most the rows present and inside the DIB, whether or not
+// the block clips them away; 0 on bad input). Paletted colours are matched to the
+// destination as by GetNearestColor (indices beyond `colors` give black); 32-bit rows keep
+// their alpha bytes on 32-bit bitmaps, other colours carry alpha 0.
 int32_t SetDIBitsToDevice(DrawingContext& dc, int32_t x, int32_t y, int32_t width, int32_t height,
                           int32_t xSrc, int32_t ySrc, uint32_t startScan, uint32_t scanLines,
                           std::span<const uint8_t> bits, const BitmapInfoHeader& header,
@@ -126,23 +136,29 @@ inline constexpr RasterOp WHITENESS = 0x00FF0062;
 // all others 0. Monochrome to colour: 0 bits take the destination's text colour, 1 bits
 // its background colour. On 32-bit bitmaps operations act on whole pixel words: copies
 // between 32-bit bitmaps keep the alpha bytes, converted colours carry alpha 0. `src` may
-// be null for operations that do not read the source. Returns false when nothing could
-// be drawn because a context has no bitmap.
+// be null for operations that do not read the source; a null brush makes operations that
+// read the pattern draw nothing. Returns false when nothing could be drawn because a
+// context has no bitmap, and for negative sizes.
 bool BitBlt(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_t height,
             const DrawingContext* src, int32_t xSrc, int32_t ySrc, RasterOp rop);
 
 // StretchBlt: as BitBlt with the source block (xSrc, ySrc, srcWidth, srcHeight) scaled to
-// the destination block by nearest neighbour. Negative sizes mirror, as on the platform.
+// the destination block by nearest neighbour: each destination pixel takes the source pixel
+// under its centre. Negative sizes mirror, as on the platform: a width of -w covers x, x - 1,
+// ..., x - w + 1, and the picture is mirrored when the two widths (or heights) differ in
+// sign. Destination pixels whose source pixel lies outside the source bitmap stay as they
+// were.
 bool StretchBlt(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_t height,
                 const DrawingContext* src, int32_t xSrc, int32_t ySrc, int32_t srcWidth,
                 int32_t srcHeight, RasterOp rop);
 
-// PatBlt: combines the selected brush with the destination block.
+// PatBlt: combines the selected brush with the destination block. Operations that read the
+// source and negative sizes are refused (false).
 bool PatBlt(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_t height, RasterOp rop);
 
 // TransparentBlt without stretching: copies the source block to (x, y) except where the
 // source colour equals `transparent`, where the destination stays as it was (alpha
-// included). Both contexts must hold colour bitmaps.
+// included). Both contexts must hold colour bitmaps; negative sizes are refused.
 bool TransparentBlt(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_t height,
                     const DrawingContext& src, int32_t xSrc, int32_t ySrc, ColorRef transparent);
 
@@ -163,8 +179,11 @@ struct BlendFunction {
 // with SCA = SourceConstantAlpha / 255:
 //   AC_SRC_ALPHA: dst.c = src.c * SCA + dst.c * (1 - src.alpha * SCA / 255) (the source is
 //   premultiplied); otherwise dst.c = src.c * SCA + dst.c * (1 - SCA).
-// Results are within one unit of the exact arithmetic. Fails (false, nothing drawn) when
-// either block has a negative size or the source block leaves the source bitmap.
+// Results are within one unit of the exact arithmetic; sums above 255 (a source that is not
+// premultiplied) saturate. 24-bit bitmaps blend their colour bytes, a 24-bit source counting
+// as alpha 0. Fails (false, nothing drawn) when either block has a negative size, the source
+// block leaves the source bitmap, either bitmap is monochrome, AC_SRC_ALPHA meets a source
+// without alpha (not 32-bit), or the blend function holds another operation or flags.
 bool AlphaBlend(DrawingContext& dst, int32_t x, int32_t y, int32_t width, int32_t height,
                 const DrawingContext& src, int32_t xSrc, int32_t ySrc, int32_t srcWidth,
                 int32_t srcHeight, BlendFunction blend);
@@ -185,14 +204,19 @@ struct GradientRect {
 enum class GradientMode : uint32_t { GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1 };
 
 // GradientFill of rectangles: each runs from its upper-left vertex colour at the left (H)
-// or top (V) edge to its lower-right vertex colour at the other edge, linearly per pixel.
+// or top (V) edge to its lower-right vertex colour at the other edge, linearly per pixel:
+// pixel p of a rectangle L pixels long gets, per 16-bit channel,
+// (first * (L - p) + second * p) / L, shown as its high byte; alpha goes to the alpha byte
+// of 32-bit pixels. Swapped vertices keep their colours at their own edges. A rectangle
+// naming a vertex that does not exist fails the whole call (false, nothing drawn).
 bool GradientFill(DrawingContext& dst, std::span<const TriVertex> vertices,
                   std::span<const GradientRect> rects, GradientMode mode);
 
 // --- Fills, pixels, lines ---------------------------------------------------------------
 
 // FillRect: paints the rectangle with the brush (a pattern brush tiles from the brush
-// origin). Solid fills leave the alpha bytes of 32-bit pixels 0.
+// origin). Solid fills leave the alpha bytes of 32-bit pixels 0. A null brush or an empty
+// (or reversed) rectangle paints nothing.
 bool FillRect(DrawingContext& dst, const Rect& rect, const Brush& brush);
 
 // GetPixel: the colour at (x, y), or CLR_INVALID outside the selected bitmap.
@@ -204,7 +228,10 @@ ColorRef SetPixel(DrawingContext& dc, int32_t x, int32_t y, ColorRef color);
 // MoveToEx: sets the current position; `previous` receives the old one when given.
 bool MoveToEx(DrawingContext& dc, int32_t x, int32_t y, Point* previous);
 // LineTo: draws with the selected pen from the current position to (x, y), the end point
-// not drawn, and makes (x, y) the current position.
+// not drawn, and makes (x, y) the current position. The line steps along its longer axis;
+// at step t of n the other coordinate has moved round(t * other length / n), halves away
+// from the start, so horizontal and vertical lines are exact. False (the position still
+// moves) when the context has no bitmap.
 bool LineTo(DrawingContext& dc, int32_t x, int32_t y);
 
 // GetNearestColor: the colour the context would draw for `color` (the colour itself on

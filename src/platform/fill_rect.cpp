@@ -13,6 +13,10 @@ bool FillRect(DrawingContext& dst, const Rect& rect, const Brush& brush) {
   const AxisMap rows(rect.top, height, target->height());
   const DevicePattern pattern(brush, dst, *target);
   if (columns.IsEmpty() || rows.IsEmpty() || pattern.IsEmpty()) return true;
+  if (pattern.IsSolid()) {
+    FillBlock(*target, columns, rows, pattern.solidValue());
+    return true;
+  }
   RunRaster(*target, columns, rows, RasterInputs{nullptr, &pattern, false},
             [](const uint32_t* p, const uint32_t*, uint32_t* d, int32_t count) {
               ApplyRopRow(RopIndex(PATCOPY), p, nullptr, d, count);

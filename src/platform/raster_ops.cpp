@@ -10,8 +10,9 @@ namespace {
 
 constexpr uint32_t kColorBytes = 0x00FFFFFFu;
 
-// Operations that read neither source nor pattern, and pattern operations, over the
-// destination block alone. A null brush draws nothing.
+// Operations that do not read the source, over the destination block alone. A null brush
+// draws nothing; an operation whose result is one value (solid brush or no pattern, no
+// destination) fills the block with it.
 bool DestinationTransfer(DrawingContext& dst, Extent xs, Extent ys, uint8_t index) {
   Bitmap* target = dst.bitmap().get();
   if (target == nullptr) return false;
@@ -22,6 +23,11 @@ bool DestinationTransfer(DrawingContext& dst, Extent xs, Extent ys, uint8_t inde
   if (RopUsesPattern(index)) {
     pattern.emplace(dst.brush(), dst, *target);
     if (pattern->IsEmpty()) return true;
+  }
+  const bool constant = !RopUsesDestination(index) && (!pattern || pattern->IsSolid());
+  if (constant) {
+    FillBlock(*target, columns, rows, ApplyRop(index, pattern ? pattern->solidValue() : 0, 0, 0));
+    return true;
   }
   const RasterInputs inputs{nullptr, pattern ? &*pattern : nullptr, RopUsesDestination(index)};
   RunRaster(*target, columns, rows, inputs,
