@@ -54,14 +54,20 @@ inline constexpr unsigned kMaxCodeLength = 15;
 Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const HuffmanSymbol> symbols,
                          unsigned mainBits, IncompleteCode rule, std::span<HuffmanEntry> table);
 
-// Decodes one symbol. The reader must hold at least kMaxCodeLength valid bits.
+// The entry of the next symbol, without consuming its code. The reader must hold at least
+// kMaxCodeLength valid bits.
+template <unsigned kMainBits>
+inline HuffmanEntry LookUpSymbol(const HuffmanEntry* table, const BitReader& in) {
+  const HuffmanEntry entry = table[in.Peek(kMainBits)];
+  if (entry.kind != kSubtable) return entry;
+  const uint64_t mask = (uint64_t{1} << entry.length) - 1;
+  return table[entry.value + ((in.Buffered() >> kMainBits) & mask)];
+}
+
+// Decodes one symbol and consumes its code.
 template <unsigned kMainBits>
 inline HuffmanEntry DecodeSymbol(const HuffmanEntry* table, BitReader& in) {
-  HuffmanEntry entry = table[in.Peek(kMainBits)];
-  if (entry.kind == kSubtable) {
-    const uint64_t mask = (uint64_t{1} << entry.length) - 1;
-    entry = table[entry.value + ((in.Buffered() >> kMainBits) & mask)];
-  }
+  const HuffmanEntry entry = LookUpSymbol<kMainBits>(table, in);
   in.Consume(entry.length);
   return entry;
 }

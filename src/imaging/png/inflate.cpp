@@ -71,33 +71,36 @@ struct Output {
 };
 
 constexpr size_t kMaxMatchLength = 258;
-// Match copies in the fast path move whole 8-byte words and may write up to this many
-// bytes past the match.
-constexpr size_t kCopyOvershoot = 8;
+constexpr size_t kWordBytes = 8;
+// Match copies in the fast path move whole 8-byte words, and a match at a distance below 8
+// first spells out its period in up to 14 single bytes, so a copy may write up to this
+// many bytes past the match.
+constexpr size_t kCopyOvershoot = 2 * kWordBytes;
 constexpr size_t kFastOutputRoom = kMaxMatchLength + kCopyOvershoot;
 
 // Copies a match of `length` bytes from `distance` bytes back, one word at a time; needs
 // kCopyOvershoot bytes of room past the match.
 inline void CopyMatchFast(uint8_t* dst, size_t distance, size_t length) {
-  const uint8_t* src = dst - distance;
   uint8_t* const stop = dst + length;
-  if (distance >= kCopyOvershoot) {
-    do {
-      std::memcpy(dst, src, kCopyOvershoot);
-      dst += kCopyOvershoot;
-      src += kCopyOvershoot;
-    } while (dst < stop);
-  } else if (distance == 1) {
-    const uint64_t pattern = src[0] * uint64_t{0x0101010101010101};
-    do {
-      std::memcpy(dst, &pattern, kCopyOvershoot);
-      dst += kCopyOvershoot;
-    } while (dst < stop);
-  } else {
-    // Overlapping copy: each byte may be one this copy just wrote.
-    for (; dst < stop; ++dst, ++src)
-      *dst = *src;
+  if (distance == 1) {
+    const uint64_t pattern = dst[-1] * uint64_t{0x0101010101010101};
+    for (; dst < stop; dst += kWordBytes)
+      std::memcpy(dst, &pattern, kWordBytes);
+    return;
   }
+  if (distance < kWordBytes) {
+    // Repeat the period byte by byte up to a multiple of it that spans a word; from there
+    // on every byte equals the one `period` bytes back, far enough for word copies.
+    const size_t period = distance * ((kWordBytes + distance - 1) / distance);
+    const uint8_t* const source = dst - distance;
+    for (size_t i = 0; i < period; ++i)
+      dst[i] = source[i];
+    dst += period;
+    distance = period;
+  }
+  const uint8_t* src = dst - distance;
+  for (; dst < stop; dst += kWordBytes, src += kWordBytes)
+    std::memcpy(dst, src, kWordBytes);
 }
 
 inline void CopyMatchExact(uint8_t* dst, size_t distance, size_t length) {
@@ -125,6 +128,16 @@ Status DecodeHuffmanBlock(BitReader& in, Output& out, const HuffmanEntry* litLen
         if (out.Room() == 0) return Status::kOutputTooSmall;
       }
       *out.pos++ = static_cast<uint8_t>(symbol.value);
+      if (fast) {
+        // Literals come in runs: two more literal codes fit in the bits already buffered
+        // (3 x 15 <= 56), saving a refill each.
+        for (int more = 0; more < 2; ++more) {
+          const HuffmanEntry next = LookUpSymbol<kLitLenMainBits>(litLen, in);
+          if (next.kind != kLiteral) break;
+          in.Consume(next.length);
+          *out.pos++ = static_cast<uint8_t>(next.value);
+        }
+      }
       continue;
     }
     if (symbol.kind > kMaxExtraBits) {
