@@ -1,0 +1,125 @@
+// Renders a sheet of captions in the scripts and styles the controls show and writes it as
+// text_caption_sheet.png (and three times enlarged, text_caption_sheet_x3.png) into the
+// working directory, for a person to look at. The test
+// checks that every caption left ink in its own row.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/text/text_output.h"
+#include "text_surface.h"
+
+namespace wayband::platform {
+namespace {
+
+using testing::MakeLogFont;
+using testing::TextSurface;
+
+constexpr int32_t kSheetWidth = 360;
+constexpr int32_t kRowHeight = 26;
+constexpr int32_t kLabelWidth = 110;
+constexpr int32_t kCaptionWidth = 230;
+constexpr int32_t kZoom = 3;
+constexpr ColorRef kSheetBackground = RGB(0xF3, 0xF6, 0xFB);
+constexpr ColorRef kCaptionBackground = RGB(0xC4, 0xD5, 0xF0);
+
+struct SheetRow {
+  const char* label;
+  LogFont font;
+  std::string caption;
+  uint32_t extraFlags = 0;
+};
+
+std::vector<SheetRow> Rows() {
+  const LogFont tahoma = MakeLogFont("Tahoma", -11);
+  return {
+      {"Tahoma -11", tahoma, "Mail & Calendar Folders", 0},
+      {"Tahoma bold", MakeLogFont("Tahoma", -11, FW_BOLD), "Mail Calendar Folders", 0},
+      {"ClearType", MakeLogFont("Tahoma", -11, FW_NORMAL, CLEARTYPE_QUALITY),
+       "Contacts Tasks Notes", 0},
+      {"Arabic", tahoma,
+       "\u0627\u0644\u0628\u0631\u064A\u062F \u0627\u0644\u0648\u0627\u0631\u062F", 0},
+      {"Hebrew", tahoma, "\u05D3\u05D5\u05D0\u05E8 \u05E0\u05DB\u05E0\u05E1", 0},
+      {"CJK", tahoma, "\u6536\u4EF6\u7BB1 \u65E5\u5386 \u8054\u7CFB\u4EBA", 0},
+      {"Marks", tahoma, "Cafe\u0301 n\u0303 a\u0308o\u0323 \u1EC7", 0},
+      {"Ellipsis", tahoma, "A caption far too long to fit into the bar it is drawn on", 0},
+      {"Centred", tahoma, "Centred caption", DT_CENTER},
+      {"Right", tahoma, "Right-aligned caption", DT_RIGHT},
+      {"Header 16pt", MakeLogFont("Tahoma", -21, FW_BOLD), "Inbox - Personal", 0},
+      {"Underline",
+       [] {
+         LogFont lf = MakeLogFont("Tahoma", -11);
+         lf.lfUnderline = 1;
+         lf.lfStrikeOut = 0;
+         return lf;
+       }(),
+       "Underlined caption", 0},
+      {"Marlett", MakeLogFont("Marlett", -13), "3456", 0},
+  };
+}
+
+// Writes the bitmap as an RGB PNG, each pixel as a `scale` x `scale` block.
+bool WritePng(const Bitmap& bitmap, const std::string& path, int32_t scale) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+    return false;
+  }
+  png_init_io(png, file);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width() * scale),
+               static_cast<png_uint_32>(bitmap.height() * scale), 8, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  std::vector<png_byte> row(static_cast<size_t>(bitmap.width() * scale) * 3);
+  for (int32_t y = 0; y < bitmap.height() * scale; ++y) {
+    for (int32_t x = 0; x < bitmap.width() * scale; ++x) {
+      const ColorRef c = ColorFromPixel(bitmap.PixelAt(x / scale, y / scale));
+      row[static_cast<size_t>(x) * 3] = GetRValue(c);
+      row[static_cast<size_t>(x) * 3 + 1] = GetGValue(c);
+      row[static_cast<size_t>(x) * 3 + 2] = GetBValue(c);
+    }
+    png_write_row(png, row.data());
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return std::fclose(file) == 0;
+}
+
+TEST(CaptionSheet, RendersEveryCaptionInItsRowAndWritesThePng) {
+  const std::vector<SheetRow> rows = Rows();
+  TextSurface sheet(kSheetWidth, kRowHeight * static_cast<int32_t>(rows.size()), kSheetBackground);
+  DrawingContext* dc = sheet.dc();
+  const uint32_t captionFlags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int32_t top = kRowHeight * static_cast<int32_t>(i);
+    Rect label{4, top, kLabelWidth, top + kRowHeight};
+    sheet.Select(MakeLogFont("Tahoma", -11));
+    dc->SetTextColor(RGB(0x55, 0x55, 0x55));
+    DrawTextW(dc, rows[i].label, &label, captionFlags | DT_NOPREFIX);
+    Rect bar{kLabelWidth + 4, top + 2, kLabelWidth + 4 + kCaptionWidth, top + kRowHeight - 2};
+    FillRect(*dc, bar, CreateSolidBrush(kCaptionBackground));
+    sheet.Select(rows[i].font);
+    dc->SetTextColor(RGB(0x10, 0x20, 0x40));
+    Rect caption{bar.left + 4, bar.top, bar.right - 4, bar.bottom};
+    DrawTextW(dc, rows[i].caption, &caption, captionFlags | rows[i].extraFlags);
+    bool inked = false;
+    for (int32_t y = bar.top; y < bar.bottom && !inked; ++y) {
+      for (int32_t x = bar.left; x < bar.right && !inked; ++x) {
+        inked = sheet.At(x, y) != kCaptionBackground;
+      }
+    }
+    EXPECT_TRUE(inked) << rows[i].label;
+  }
+  EXPECT_TRUE(WritePng(sheet.bitmap(), "text_caption_sheet.png", 1));
+  EXPECT_TRUE(WritePng(sheet.bitmap(), "text_caption_sheet_x3.png", kZoom));
+}
+
+}  // namespace
+}  // namespace wayband::platform
