@@ -3,7 +3,7 @@
 // buffer gives a prefix of them with the matching status.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 
 #include "imaging/png/inflate.h"
 #include "png/test_data.h"
@@ -96,7 +96,9 @@ TEST(InflateAgainstZlib, TruncatedStreamGivesPrefixAndCorruptData) {
         const InflateResult result = inflater.Inflate(std::span(stream).first(cut), std::span(out));
         ASSERT_EQ(result.status, Status::kCorruptData) << "cut " << cut;
         ASSERT_LE(result.written, data.size());
-        ASSERT_EQ(std::memcmp(out.data(), data.data(), result.written), 0) << "cut " << cut;
+        ASSERT_TRUE(std::equal(out.begin(), out.begin() + static_cast<ptrdiff_t>(result.written),
+                               data.begin()))
+            << "cut " << cut;
         ASSERT_LE(result.consumed, cut);
       }
     }
@@ -114,7 +116,8 @@ TEST(InflateAgainstZlib, SmallOutputBufferCutsOffTheRest) {
         const InflateResult result = inflater.Inflate(stream, out);
         EXPECT_EQ(result.status, Status::kOutputTooSmall);
         EXPECT_LE(result.written, capacity);
-        EXPECT_EQ(std::memcmp(out.data(), data.data(), result.written), 0);
+        EXPECT_TRUE(std::equal(out.begin(), out.begin() + static_cast<ptrdiff_t>(result.written),
+                               data.begin()));
       }
     }
   }
@@ -132,7 +135,8 @@ TEST(InflateAgainstZlib, HuffmanBlockFillsTheBufferToTheLastByte) {
       const InflateResult result = inflater.Inflate(stream, out);
       EXPECT_EQ(result.status, Status::kOutputTooSmall);
       EXPECT_EQ(result.written, capacity);
-      EXPECT_EQ(std::memcmp(out.data(), data.data(), result.written), 0);
+      EXPECT_TRUE(std::equal(out.begin(), out.begin() + static_cast<ptrdiff_t>(result.written),
+                             data.begin()));
     }
   }
 }
