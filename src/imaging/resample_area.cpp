@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "imaging/round_half_even.h"
@@ -106,8 +107,10 @@ class AreaSums {
            kChannels;
   }
 
-  // The product is single precision; the sum is formed exactly before rounding.
+  // The product is single precision; the sum is formed exactly before rounding. A whole
+  // pixel (weight 1) adds its channel unweighted, which is what the rounding would give.
   static int64_t WeightedSum(int64_t sum, uint8_t channel, float weight) {
+    if (weight == 1.0f) return sum + channel;
     const float share = static_cast<float>(channel) * weight;
     return RoundHalfEvenToInt(static_cast<double>(sum) + static_cast<double>(share));
   }
@@ -126,9 +129,22 @@ void Scatter(AreaSums& sums, const Split& column, const Split& row, const uint8_
   }
 }
 
+// (value x n) \ w, in 32 bits when the product fits (for icons it always does), where the
+// division costs a fraction of a 64-bit one.
+uint64_t ScaleDown(uint64_t value, uint64_t n, uint64_t w) {
+  const uint64_t product = value * n;
+  if (product <= UINT32_MAX) return static_cast<uint32_t>(product) / static_cast<uint32_t>(w);
+  return product / w;
+}
+
+// min(255, ((sum x N) \ W x N) \ W). A sum never exceeds 255 x (W / N + 2) x H, so the
+// products stay below 255 x 3 x W x H, well inside 64 bits.
 uint8_t Normalised(int64_t sum, int64_t newWidth, int64_t width) {
-  const int64_t value = (sum * newWidth / width) * newWidth / width;
-  return static_cast<uint8_t>(std::clamp<int64_t>(value, 0, 255));
+  if (sum <= 0) return 0;
+  const auto n = static_cast<uint64_t>(newWidth);
+  const auto w = static_cast<uint64_t>(width);
+  const uint64_t value = ScaleDown(ScaleDown(static_cast<uint64_t>(sum), n, w), n, w);
+  return static_cast<uint8_t>(std::min<uint64_t>(value, 255));
 }
 
 }  // namespace
@@ -174,11 +190,14 @@ bool AverageByArea(ConstPixelView source, PixelView target) {
   AreaSums sums(columns, rows);
   // Column by column, rows bottom-up inside: the rounding after each addition makes the
   // order part of the result.
+  std::vector<Split> rowSplits(static_cast<size_t>(source.height));
+  for (int32_t y = 0; y < source.height; ++y) {
+    rowSplits[static_cast<size_t>(y)] = SplitFootprint(TargetPosition(y, newWidth, width), scale);
+  }
   for (int32_t x = 0; x < width; ++x) {
     const Split column = SplitFootprint(TargetPosition(x, newWidth, width), scale);
     for (int32_t y = 0; y < source.height; ++y) {
-      const Split row = SplitFootprint(TargetPosition(y, newWidth, width), scale);
-      Scatter(sums, column, row, source.Pixel(x, y));
+      Scatter(sums, column, rowSplits[static_cast<size_t>(y)], source.Pixel(x, y));
     }
   }
   for (int32_t tx = 0; tx < target.width; ++tx) {

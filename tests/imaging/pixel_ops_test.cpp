@@ -28,6 +28,24 @@ TEST(PremultiplyAlpha, MultipliesColourBytesByAlphaWithTruncation) {
   EXPECT_EQ(dib.PixelAt(3, 0), Bgra(1, 1, 0, 1));
 }
 
+TEST(PremultiplyAlpha, EveryChannelAndAlphaPairTruncates) {
+  CDib32 dib;
+  ASSERT_TRUE(dib.Create(256, 256));  // column: colour value, row: alpha
+  testing::FillPixels(dib, [](int32_t x, int32_t y) {
+    return Bgra(static_cast<uint8_t>(x), static_cast<uint8_t>(255 - x), static_cast<uint8_t>(x),
+                static_cast<uint8_t>(y));
+  });
+  dib.PremultiplyAlpha();
+  for (int32_t y = 0; y < 256; ++y) {
+    for (int32_t x = 0; x < 256; ++x) {
+      const auto expected =
+          Bgra(static_cast<uint8_t>(x * y / 255), static_cast<uint8_t>((255 - x) * y / 255),
+               static_cast<uint8_t>(x * y / 255), static_cast<uint8_t>(y));
+      ASSERT_EQ(dib.PixelAt(x, y), expected) << x << "," << y;
+    }
+  }
+}
+
 TEST(Greyscale32, RoundsTheChannelMeanAndKeepsAlpha) {
   CDib32 dib =
       Row32({Bgra(10, 20, 31, 77), Bgra(1, 1, 0, 5), Bgra(255, 255, 255, 255), Bgra(0, 0, 2, 0)});
