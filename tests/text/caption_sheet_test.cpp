@@ -43,6 +43,11 @@ std::vector<SheetRow> Rows() {
       {"Arabic", tahoma,
        "\u0627\u0644\u0628\u0631\u064A\u062F \u0627\u0644\u0648\u0627\u0631\u062F", 0},
       {"Hebrew", tahoma, "\u05D3\u05D5\u05D0\u05E8 \u05E0\u05DB\u05E0\u05E1", 0},
+      {"Hebrew long", tahoma,
+       "\u05EA\u05D9\u05D1\u05EA \u05D3\u05D5\u05D0\u05E8 \u05E0\u05DB\u05E0\u05E1 \u05E9\u05DC "
+       "\u05D4\u05DE\u05E9\u05EA\u05DE\u05E9 \u05D4\u05E8\u05D0\u05E9\u05D9 "
+       "\u05D1\u05DE\u05E2\u05E8\u05DB\u05EA \u05D4\u05D6\u05D0\u05EA \u05D4\u05D9\u05D5\u05DD",
+       DT_RIGHT | DT_RTLREADING},
       {"CJK", tahoma, "\u6536\u4EF6\u7BB1 \u65E5\u5386 \u8054\u7CFB\u4EBA", 0},
       {"Marks", tahoma, "Cafe\u0301 n\u0303 a\u0308o\u0323 \u1EC7", 0},
       {"Ellipsis", tahoma, "A caption far too long to fit into the bar it is drawn on", 0},
