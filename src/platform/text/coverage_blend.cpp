@@ -55,7 +55,7 @@ void BlendPixel(Bitmap& target, int32_t x, int32_t y, ColorRef ink, uint32_t ink
 void BlendGlyph(Bitmap& target, const GlyphImage& glyph, int64_t originX, int64_t baseline,
                 const Rect& clip, ColorRef color) {
   if (glyph.IsEmpty() || clip.IsEmpty()) return;
-  const ColorRef ink = color & 0x00FFFFFFu;
+  const ColorRef ink = color & kColorBits;
   const uint32_t inkValue = DeviceValue(target, ink);
   const int64_t left = originX + glyph.left;
   const int64_t top = baseline - glyph.top;

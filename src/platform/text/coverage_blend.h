@@ -15,6 +15,9 @@
 
 namespace wayband::platform::text {
 
+// The colour bits of a colour value; text draws its colours with the flag byte cleared.
+inline constexpr ColorRef kColorBits = 0x00FFFFFF;
+
 // One channel of the blend: background moved towards `ink` by coverage / 255.
 constexpr uint8_t BlendChannel(uint8_t background, uint8_t ink, uint8_t coverage) {
   constexpr int kFull = 255;

@@ -1,5 +1,6 @@
 // ExtTextOutW.
 #include "platform/text/context_font.h"
+#include "platform/text/coverage_blend.h"
 #include "platform/text/line_paint.h"
 #include "platform/text/text_layout.h"
 #include "platform/text/text_output.h"
@@ -11,7 +12,7 @@ bool ExtTextOutW(DrawingContext* dc, int32_t x, int32_t y, uint32_t options, con
   const auto chars = text::DecodeText(text);
   if (!chars) return false;
   if ((options & ETO_OPAQUE) != 0 && rect != nullptr) {
-    FillRect(*dc, *rect, CreateSolidBrush(dc->BkColor() & 0x00FFFFFFu));
+    FillRect(*dc, *rect, CreateSolidBrush(dc->BkColor() & text::kColorBits));
   }
   if (chars->empty()) return true;
   const auto lock = text::LockTextEngine();

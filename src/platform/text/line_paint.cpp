@@ -15,7 +15,7 @@ int32_t Clamp32(int64_t value) {
 
 void FillClipped(DrawingContext& dc, const Rect& area, const Rect& clip, ColorRef color) {
   const Rect visible = IntersectRect(area, clip);
-  if (!visible.IsEmpty()) FillRect(dc, visible, CreateSolidBrush(color & 0x00FFFFFFu));
+  if (!visible.IsEmpty()) FillRect(dc, visible, CreateSolidBrush(color & kColorBits));
 }
 
 // Horizontal bar of `thickness` rows starting `rowOffset` rows below the baseline.
