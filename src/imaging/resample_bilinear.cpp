@@ -61,10 +61,9 @@ void Store(uint8_t* pixel, const Colour& colour) {
     pixel[c] = static_cast<uint8_t>(std::clamp(colour[c], 0, 255));
 }
 
-void StoreKey(uint8_t* pixel) {
-  pixel[0] = kKeyBlue;
-  pixel[1] = kKeyGreen;
-  pixel[2] = kKeyRed;
+void StoreKey(uint8_t* pixel, const Colour& key) {
+  for (int c = 0; c < kChannels; ++c)
+    pixel[c] = static_cast<uint8_t>(key[c]);
 }
 
 }  // namespace
@@ -87,8 +86,12 @@ void ResampleBilinearKeyed(ConstPixelView source, PixelView target, platform::Co
       const bool keyed =
           p00 == key || p10 == key || p01 == key || p11 == key || a == key || b == key;
       uint8_t* out = target.Pixel(tx, ty);
+      // A keyed pixel takes the key this resample was asked to keep, so the caller's
+      // transparent colour still matches it afterwards (pictures are resampled against
+      // RGB(255, 0, 255) and painted with that colour transparent; icons use the
+      // imaging key colour for both).
       if (keyed) {
-        StoreKey(out);
+        StoreKey(out, key);
       } else {
         Store(out, LerpColour(a, b, sx.fraction));
       }

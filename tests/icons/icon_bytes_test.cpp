@@ -251,6 +251,8 @@ TEST(DrawIcon, AHeldPictureIsDrawnInsteadOfTheArrays) {
   CDib32 small = FilledDib(16, 16, kTargetFill);
   icon.DrawIcon(small.hDC(), 0, 4, 0, 0, true);
   EXPECT_EQ(small.PixelAt(7, 5) & kColourBytes, Bgra(0, 160, 0));
+  EXPECT_EQ(small.PixelAt(0, 5), kTargetFill);  // the resampled background stays transparent
+  EXPECT_EQ(small.PixelAt(15, 5), kTargetFill);
 
   icon.ClearPicture();
   icon.DrawIcon(target.hDC(), 2, 4, 0, 0, true);

@@ -84,11 +84,11 @@ TEST(Resample24, AnInterpolatedColourEqualToTheKeyRaisesTheFlag) {
   EXPECT_EQ(out.PixelAt(0, 3), Bgr(252, 2, 254));
 }
 
-TEST(Resample24, KeyColourArgumentSelectsWhatCountsAsKeyButOutputIsTheKeyColour) {
+TEST(Resample24, KeyColourArgumentSelectsWhatCountsAsKeyAndWhatKeyedPixelsBecome) {
   const uint32_t magenta = Bgr(255, 0, 255);
   CDib24 dib = MakeDib24(2, 2, [&](int32_t x, int32_t) { return x == 1 ? magenta : Bgr(9, 9, 9); });
   CDib24 out = dib.Resample(3, 3, platform::RGB(255, 0, 255));
-  EXPECT_EQ(out.PixelAt(0, 0), kKeyWord);  // reads column 1 as its right neighbour
+  EXPECT_EQ(out.PixelAt(0, 0), magenta);  // reads column 1 as its right neighbour
   CDib24 unkeyed = dib.Resample(3, 3, kKeyColor);
   EXPECT_EQ(unkeyed.PixelAt(0, 0), Bgr(9, 9, 9));  // u = 0
 }
