@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "imaging/round_half_even.h"
 #include "platform/color.h"
+#include "platform/round_half_even.h"
 
 namespace wayband::imaging {
 namespace {
@@ -29,7 +29,7 @@ platform::ColorRef BlendOver(platform::ColorRef target, const uint8_t* pixel, in
 int ScaledAlpha(int alpha, uint8_t constantAlpha) {
   if (constantAlpha >= kOpaque) return alpha;
   const float factor = static_cast<float>(constantAlpha) / 255.0f;
-  return static_cast<int>(RoundHalfEvenToInt(static_cast<float>(alpha) * factor));
+  return static_cast<int>(platform::RoundHalfEvenToInt(static_cast<float>(alpha) * factor));
 }
 
 bool FitsCoordinate(int64_t value) {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "imaging/round_half_even.h"
 #include "platform/bitmap.h"
+#include "platform/round_half_even.h"
 
 namespace wayband::imaging {
 namespace {
@@ -112,7 +112,7 @@ class AreaSums {
   static int64_t WeightedSum(int64_t sum, uint8_t channel, float weight) {
     if (weight == 1.0f) return sum + channel;
     const float share = static_cast<float>(channel) * weight;
-    return RoundHalfEvenToInt(static_cast<double>(sum) + static_cast<double>(share));
+    return platform::RoundHalfEvenToInt(static_cast<double>(sum) + static_cast<double>(share));
   }
 
   int32_t columns_;

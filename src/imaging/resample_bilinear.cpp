@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "imaging/key_color.h"
-#include "imaging/round_half_even.h"
+#include "platform/round_half_even.h"
 
 namespace wayband::imaging {
 namespace {
@@ -46,7 +46,7 @@ float Ratio(int32_t sourceSize, int32_t targetSize) {
 // round((1 - w) x a + w x b), single precision, halves to even.
 int Lerp(int a, int b, float w) {
   const float value = (1.0f - w) * static_cast<float>(a) + w * static_cast<float>(b);
-  return static_cast<int>(RoundHalfEvenToInt(value));
+  return static_cast<int>(platform::RoundHalfEvenToInt(value));
 }
 
 Colour LerpColour(const Colour& a, const Colour& b, float w) {

@@ -5,27 +5,6 @@
 
 namespace wayband::platform {
 
-namespace {
-// 2^63 as a double: the first value beyond the signed 64-bit range.
-constexpr double kInt64Limit = 9223372036854775808.0;
-}  // namespace
-
-int64_t RoundHalfEven(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= kInt64Limit) return std::numeric_limits<int64_t>::max();
-  if (value < -kInt64Limit) return std::numeric_limits<int64_t>::min();
-  const double lower = std::floor(value);
-  const double fraction = value - lower;
-  double rounded = lower;
-  if (fraction > 0.5) {
-    rounded = lower + 1.0;
-  } else if (fraction == 0.5) {
-    rounded = std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-  }
-  if (rounded >= kInt64Limit) return std::numeric_limits<int64_t>::max();
-  return static_cast<int64_t>(rounded);
-}
-
 int32_t ClampToLong(int64_t value) {
   if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
   if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();

@@ -5,15 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include "platform/round_half_even.h"
 
 namespace wayband::platform {
 
 // Twips on a 96 dots-per-inch screen.
 inline constexpr double kDefaultTwipsPerPixel = 15.0;
-
-// The nearest whole number, halves to the even neighbour, independent of the
-// floating-point rounding mode. NaN gives 0; values beyond the 64-bit range are clamped.
-int64_t RoundHalfEven(double value);
 
 // RoundHalfEven clamped to the 32-bit signed range (the platform's Long).
 int32_t RoundToLong(double value);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/color.h"
+#include "platform/round_half_even.h"
 #include "platform/system_colors.h"
 
 namespace wayband::render {
@@ -33,11 +34,7 @@ int ChannelOf(OleColor color, int shift) {
 }  // namespace
 
 double RoundHalfEven(double value) {
-  const double floor = std::floor(value);
-  const double fraction = value - floor;
-  if (fraction > 0.5) return floor + 1.0;
-  if (fraction < 0.5) return floor;
-  return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+  return static_cast<double>(platform::RoundHalfEven(value));
 }
 
 OleColor PackChannels(double red, double green, double blue) {

@@ -4,8 +4,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
-namespace wayband::imaging {
+namespace wayband::platform {
 
 // For values whose magnitude stays below 2^62. Written without branches on the fraction:
 // the pixel loops round millions of unpredictable fractions.
@@ -17,4 +18,13 @@ inline int64_t RoundHalfEvenToInt(double value) {
   return whole + static_cast<int64_t>((fraction > 0.5) | tieToOdd);
 }
 
-}  // namespace wayband::imaging
+// Any double: NaN gives 0, values beyond the signed 64-bit range saturate.
+inline int64_t RoundHalfEven(double value) {
+  constexpr double kInt64Limit = 9223372036854775808.0;  // 2^63
+  if (std::isnan(value)) return 0;
+  if (value >= kInt64Limit) return std::numeric_limits<int64_t>::max();
+  if (value < -kInt64Limit) return std::numeric_limits<int64_t>::min();
+  return RoundHalfEvenToInt(value);
+}
+
+}  // namespace wayband::platform
