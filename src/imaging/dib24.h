@@ -8,11 +8,15 @@
 #include "imaging/dib_surface.h"
 #include "imaging/key_color.h"
 #include "platform/color.h"
+#include "wayband/picture.h"
 
 namespace wayband::imaging {
 
 class CDib24 : public DibSurface {
  public:
+  // Creates the surface at the picture's size holding its colours. A picture that holds
+  // no bitmap leaves the surface empty.
+  void CreateFromPicture(const Picture* picture);
   CDib24() : DibSurface(kBitCount) {}
   CDib24(CDib24&&) noexcept = default;
   CDib24& operator=(CDib24&&) noexcept = default;

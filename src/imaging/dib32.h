@@ -10,6 +10,7 @@
 #include "imaging/dib_surface.h"
 #include "platform/bitmap.h"
 #include "platform/drawing_context.h"
+#include "wayband/picture.h"
 
 namespace wayband::imaging {
 
@@ -22,6 +23,9 @@ class CDib32 : public DibSurface {
   // Creates the surface at the bitmap's size and copies the bitmap into it. Failure shows
   // only in the surface: hDC() is null afterwards.
   void CreateFromBitmap(const platform::Bitmap* bitmap);
+  // CreateFromBitmap with the picture's bitmap. A picture that holds no bitmap (none, an
+  // icon or a metafile) reads as 0 x 0 and leaves the surface empty.
+  void CreateFromPicture(const Picture* picture);
 
   // Stretches the source block at (0,0) sized srcWidth x srcHeight into the surface at
   // (0,0) sized dstWidth x dstHeight. Defaults: srcWidth = Width(), srcHeight = Height(),
