@@ -7,7 +7,6 @@
 #include "imaging/icon_bytes.h"
 #include "imaging/icon_selection.h"
 #include "imaging/key_color.h"
-#include "imaging/picture_surface.h"
 #include "platform/bitmap.h"
 
 namespace wayband::imaging {
@@ -23,7 +22,9 @@ constexpr int kBitsPerChannel = 8;
 
 void DrawPicture(const Picture& picture, platform::DrawingContext& target, int32_t size, int32_t x,
                  int32_t y) {
-  const CDib24 scaled = Dib24FromPicture(picture).Resample(size, size, kMagenta);
+  CDib24 pixels;
+  pixels.CreateFromPicture(&picture);
+  const CDib24 scaled = pixels.Resample(size, size, kMagenta);
   scaled.PaintTransparent(&target, x, y, size, size, 0, 0, platform::SRCCOPY, kMagenta);
 }
 

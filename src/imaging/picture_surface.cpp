@@ -1,6 +1,5 @@
 // Surfaces made from picture objects: only bitmap pictures carry pixels.
-#include "imaging/picture_surface.h"
-
+#include "imaging/dib24.h"
 #include "imaging/dib32.h"
 #include "platform/bitmap.h"
 
@@ -33,12 +32,6 @@ void CDib24::CreateFromPicture(const Picture* picture) {
     return;
   }
   LoadFromDC(pixels.hDC());
-}
-
-CDib24 Dib24FromPicture(const Picture& picture) {
-  CDib24 result;
-  result.CreateFromPicture(&picture);
-  return result;
 }
 
 }  // namespace wayband::imaging
