@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "core/icon_store.h"
 #include "core/panel_store.h"
 #include "platform/host/window_system.h"
 #include "render/scheme/scheme_palette.h"
@@ -50,6 +51,10 @@ struct ControlState {
 
   // --- Panels -------------------------------------------------------------------------------
   PanelStore panels;
+
+  // --- Icons ------------------------------------------------------------------------------
+  // The icons drawn on bars, toolbar buttons and the header, by panel sIconKey.
+  IconStore Icons;
 
   // --- Geometry -----------------------------------------------------------------------------
   // Most large bars that fit, from the BarsToShow setter and the resize.
