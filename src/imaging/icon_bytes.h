@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -36,6 +37,14 @@ class CIconBytes {
   // the icon holds no image.
   void DrawIcon(platform::DrawingContext* target, int32_t sizeIndex, int32_t kind, int32_t x,
                 int32_t y, bool enabled) const;
+
+  // Imports an image file into the arrays (imaging/import/). The route is chosen by the
+  // last three characters of the path, upper-cased: "ICO" icon files, "PNG" PNG files, any
+  // other the picture loader ("JPG" keying out a background that varies a little). Each
+  // image taken replaces the array at its size and kind; the others stay. The held
+  // picture is dropped first; a picture-route import that stores an image holds its
+  // picture afterwards. Pictures and PNGs that are not square are refused with a message.
+  void ImportFile(const std::filesystem::path& path);
 
   // A copy of the array at (size index, kind); empty for an empty slot or unknown indices.
   ByteArray3 GetBytes(int32_t sizeIndex, int32_t kind) const;

@@ -40,6 +40,12 @@ bool CFileIcon::LoadIconBytes(std::span<const uint8_t> bytes) {
   return Load(std::vector<uint8_t>(bytes.begin(), bytes.end()), ico::IconFileType::kIcon);
 }
 
+bool CFileIcon::LoadCursorBytes(std::span<const uint8_t> bytes) {
+  path_.clear();
+  file_.reset();
+  return Load(std::vector<uint8_t>(bytes.begin(), bytes.end()), ico::IconFileType::kCursor);
+}
+
 bool CFileIcon::Load(std::optional<std::vector<uint8_t>> bytes, ico::IconFileType accepted) {
   if (!bytes) return false;
   file_ = ico::ParseIconFile(std::move(*bytes), accepted);
@@ -63,6 +69,11 @@ int32_t CFileIcon::ImageWidth(int32_t image) const {
 int32_t CFileIcon::ImageHeight(int32_t image) const {
   const ico::IconDirEntry* entry = Entry(image);
   return entry ? entry->height : 0;
+}
+
+std::span<const uint8_t> CFileIcon::ImageData(int32_t image) const {
+  if (!Entry(image)) return {};
+  return file_->ImageBytes(static_cast<size_t>(image - 1));
 }
 
 int32_t CFileIcon::ImageBitCount(int32_t image) const {

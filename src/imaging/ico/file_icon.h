@@ -26,6 +26,10 @@ class CFileIcon {
   bool LoadIconFile(const std::filesystem::path& path);
   // The same from bytes already in memory (the path is cleared).
   bool LoadIconBytes(std::span<const uint8_t> bytes);
+  // A cursor file (type 2) from bytes in memory, by the same rules; its directory entries
+  // keep the hot spot where an icon file keeps planes and bit count. Icon files are
+  // refused here.
+  bool LoadCursorBytes(std::span<const uint8_t> bytes);
 
   const std::filesystem::path& Path() const { return path_; }
 
@@ -38,6 +42,8 @@ class CFileIcon {
   // The bit count in the image's own information header; 0 for an unknown image number or
   // image data shorter than 16 bytes.
   int32_t ImageBitCount(int32_t image) const;
+  // The stored data of image 1..ImageCount() (empty for any other number).
+  std::span<const uint8_t> ImageData(int32_t image) const;
 
   // Draws one part of one image at (x, y) of the target with the raster operation: at the
   // directory's size when width and height are both 0, else stretched to width (or the

@@ -17,14 +17,15 @@ int32_t PixelsToHimetric(int32_t pixels) {
 std::shared_ptr<Picture> Picture::FromImage(std::shared_ptr<const platform::Bitmap> image,
                                             PictureType type) {
   if (!image) return nullptr;
-  return std::shared_ptr<Picture>(new Picture(std::move(image), type));
+  const HimetricSize size{PixelsToHimetric(image->width()), PixelsToHimetric(image->height())};
+  return std::shared_ptr<Picture>(new Picture(std::move(image), type, size, false, {}));
 }
 
-int32_t Picture::Width() const {
-  return PixelsToHimetric(image_->width());
-}
-int32_t Picture::Height() const {
-  return PixelsToHimetric(image_->height());
+std::shared_ptr<Picture> Picture::FromFile(FileContent content) {
+  if (!content.image) return nullptr;
+  const bool transparent = content.transparent && content.image->bitCount() == 32;
+  return std::shared_ptr<Picture>(new Picture(std::move(content.image), content.type, content.size,
+                                              transparent, std::move(content.fileBytes)));
 }
 
 }  // namespace wayband
