@@ -8,6 +8,10 @@
 
 namespace wayband::render {
 
+// The plain colour the drawing helpers paint for a colour value: system colour references
+// are translated, and a value that cannot be translated paints white.
+OleColor DrawnColor(OleColor color);
+
 // Translates a and b (an untranslatable colour becomes white); p = a, q = b (swapped when
 // `swap`); per channel (p·w) div 255 + (q·(255 − w)) div 255. Weight 255 gives p, 0 gives
 // q. Weights outside 0–255 are clamped.
