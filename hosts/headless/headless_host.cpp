@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/tooltip/tooltip_windows.h"
+
 namespace wayband::headless {
 
 HeadlessHost::HeadlessHost(const HostSettings& settings) : environment_(settings) {}
@@ -56,10 +58,15 @@ void HeadlessHost::RemoveControl(host::ControlIdentity identity) {
 
 void HeadlessHost::MouseDown(platform::Point screen, int16_t button, int16_t shift) {
   environment_.windows.InjectMouseDown(screen, button, shift);
+  // Tooltip windows watch the mouse over their tools' windows, as the window manager does.
+  platform::TooltipWindows::Instance().RelayMouseButton(
+      environment_.windows.WindowFromPoint(screen));
 }
 
 void HeadlessHost::MouseMove(platform::Point screen, int16_t button, int16_t shift) {
   environment_.windows.InjectMouseMove(screen, button, shift);
+  platform::TooltipWindows::Instance().RelayMouseMove(environment_.windows.WindowFromPoint(screen),
+                                                      screen);
 }
 
 void HeadlessHost::MouseUp(platform::Point screen, int16_t button, int16_t shift) {

@@ -18,6 +18,7 @@
 #include "headless/environment.h"
 #include "headless/headless_control.h"
 #include "headless/headless_site.h"
+#include "headless/tip_record.h"
 
 namespace wayband::headless {
 
@@ -46,8 +47,12 @@ class HeadlessHost {
   StdFont& AmbientFont() { return *environment_.ambientFont; }
   void SetUserMode(bool userMode) { environment_.settings.userMode = userMode; }
 
+  // The tips the process's tooltip windows showed while the host lived.
+  TipRecord& Tips() { return tips_; }
+
   // Mouse input at a screen point (pixels), delivered to the window under the point or to
-  // the window that captured the mouse with the last press.
+  // the window that captured the mouse with the last press; the tooltip windows hear of
+  // moves and presses after the window's handlers ran.
   void MouseDown(platform::Point screen, int16_t button, int16_t shift = 0);
   void MouseMove(platform::Point screen, int16_t button = 0, int16_t shift = 0);
   void MouseUp(platform::Point screen, int16_t button, int16_t shift = 0);
@@ -56,6 +61,7 @@ class HeadlessHost {
  private:
   Environment environment_;
   std::vector<std::unique_ptr<HeadlessSite>> sites_;
+  TipRecord tips_;
 };
 
 }  // namespace wayband::headless

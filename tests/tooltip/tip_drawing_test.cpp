@@ -1,0 +1,104 @@
+// The headless host's picture of a tip: a bordered info-coloured box holding the text,
+// with a fading shadow when the tooltip class asks for one. Writes tooltip_tip.png (and
+// tooltip_tip_x3.png) to the temporary directory for a look.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "headless/tip_drawing.h"
+#include "icons/png_writer.h"
+#include "imaging/dib32.h"
+#include "platform/system_colors.h"
+#include "platform/tooltip/tool_info.h"
+
+namespace wayband::headless {
+namespace {
+
+using platform::ColorRef;
+using platform::Point;
+using platform::Rect;
+
+constexpr ColorRef kDesk = platform::RGB(212, 208, 200);
+constexpr Point kOrigin{20, 10};  // the screen point the surface's top-left shows
+
+platform::TipDisplay MakeTip(const char* text, bool dropShadow) {
+  platform::TipDisplay tip;
+  tip.text = text;
+  tip.position = {30, 20};
+  tip.style = platform::TTS_ALWAYSTIP | platform::TTS_NOPREFIX;
+  tip.dropShadow = dropShadow;
+  return tip;
+}
+
+class TipDrawingTest : public ::testing::Test {
+ protected:
+  TipDrawingTest() {
+    surface_.Create(200, 50);
+    surface_.Clear(kDesk);
+  }
+  ColorRef At(int32_t x, int32_t y) const { return platform::GetPixel(*surface_.hDC(), x, y); }
+  // The tip's box on the surface.
+  Rect BoxOf(const platform::TipDisplay& tip) const {
+    const Rect screen = TipScreenRect(tip);
+    return {screen.left - kOrigin.x, screen.top - kOrigin.y, screen.right - kOrigin.x,
+            screen.bottom - kOrigin.y};
+  }
+
+  imaging::CDib32 surface_;
+};
+
+TEST_F(TipDrawingTest, BorderedInfoBoxWithTextAndShadow) {
+  const platform::TipDisplay tip = MakeTip("Mail & Calendar \xE2\x80\x94 \xC3\x89t\xC3\xA9", true);
+  DrawTip(*surface_.hDC(), tip, kOrigin);
+  const Rect box = BoxOf(tip);
+  const ColorRef text = platform::GetSysColor(platform::COLOR_INFOTEXT);
+  const ColorRef back = platform::GetSysColor(platform::COLOR_INFOBK);
+
+  EXPECT_EQ((Point{box.left, box.top}), (Point{10, 10}));
+  EXPECT_EQ(box.Height(), 13 + 2 * (1 + 2));  // the GUI font's cell, margins and border
+  EXPECT_GT(box.Width(), 100);
+  for (const Point p : {Point{box.left, box.top}, Point{box.right - 1, box.bottom - 1},
+                        Point{box.left, box.bottom - 1}, Point{box.right - 1, box.top}}) {
+    EXPECT_EQ(At(p.x, p.y), text) << p.x << "," << p.y;
+  }
+  EXPECT_EQ(At(box.left + 1, box.top + 1), back);
+  EXPECT_EQ(At(box.right - 2, box.bottom - 2), back);
+
+  int ink = 0;
+  for (int32_t y = box.top + 3; y < box.bottom - 3; ++y) {
+    for (int32_t x = box.left + 4; x < box.right - 4; ++x)
+      ink += At(x, y) != back ? 1 : 0;
+  }
+  EXPECT_GT(ink, 100);
+
+  // The shadow fades outwards and leaves the corners it does not reach.
+  const auto red = [&](int32_t x, int32_t y) { return platform::GetRValue(At(x, y)); };
+  EXPECT_LT(red(box.right, box.bottom - 2), red(box.right + 2, box.bottom - 2));
+  EXPECT_LT(red(box.right + 2, box.bottom - 2), platform::GetRValue(kDesk));
+  EXPECT_EQ(At(box.right + 4, box.bottom - 2), kDesk);
+  EXPECT_EQ(At(box.right, box.top), kDesk);
+  EXPECT_EQ(At(box.left, box.bottom), kDesk);
+
+  std::filesystem::path dir = std::filesystem::temp_directory_path();
+  imaging::CDib32 zoomed;
+  zoomed.Create(surface_.Width() * 3, surface_.Height() * 3);
+  zoomed.StretchFromDC(surface_.hDC(), 0, 0, surface_.Width(), surface_.Height(), platform::SRCCOPY,
+                       zoomed.Width(), zoomed.Height());
+  EXPECT_TRUE(imaging::testing::WritePngRgb(surface_, dir / "tooltip_tip.png"));
+  EXPECT_TRUE(imaging::testing::WritePngRgb(zoomed, dir / "tooltip_tip_x3.png"));
+}
+
+TEST_F(TipDrawingTest, NoShadowWithoutTheClassStyleAndPrefixesFollowTheStyle) {
+  platform::TipDisplay tip = MakeTip("&Mail", false);
+  DrawTip(*surface_.hDC(), tip, kOrigin);
+  const Rect box = BoxOf(tip);
+  EXPECT_EQ(At(box.right, box.bottom - 2), kDesk);
+  EXPECT_EQ(At(box.right + 1, box.bottom), kDesk);
+
+  const int32_t shown = box.Width();
+  tip.style = platform::TTS_ALWAYSTIP;  // "&" marks a mnemonic and is not shown
+  EXPECT_LT(TipScreenRect(tip).Width(), shown);
+}
+
+}  // namespace
+}  // namespace wayband::headless
