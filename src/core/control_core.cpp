@@ -4,10 +4,10 @@
 #include <array>
 
 #include "core/child_strips.h"
-#include "core/font_copy.h"
 #include "platform/imaging_library.h"
 #include "platform/os_version.h"
 #include "platform/visual_styles.h"
+#include "render/draw/font_record.h"
 #include "render/scheme/low_color_display.h"
 #include "render/scheme/scheme_update.h"
 #include "wayband/wayband_control.h"
@@ -50,9 +50,9 @@ void ControlCore::Create() {
 
 void ControlCore::InitProperties() {
   if (!Alive()) return;
-  site_->SetFont(CopyFont(site_->AmbientFont()));
-  state_.HeaderFont = CopyFont(site_->Font());
-  state_.SelectedFont = CopyFont(site_->Font());
+  site_->SetFont(render::CloneFont(site_->AmbientFont()));
+  state_.HeaderFont = render::CloneFont(site_->Font());
+  state_.SelectedFont = render::CloneFont(site_->Font());
   state_.HeaderFont->SetSize(kHeaderFontSize);
   state_.BarsToShow = 1;
   state_.Redraw = true;

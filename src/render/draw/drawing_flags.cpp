@@ -1,22 +1,17 @@
 #include "render/draw/drawing_flags.h"
 
-#include <optional>
-
 #include "platform/imaging_library.h"
 #include "platform/os_version.h"
 #include "platform/visual_styles.h"
 
 namespace wayband::render {
-namespace {
 
-std::optional<DrawingFlags>& CachedFlags() {
-  static std::optional<DrawingFlags> flags;
-  return flags;
-}
-
-DrawingFlags ComputeDrawingFlags() {
+// The facts are kept once, where the platform records them (the version at its first
+// query, the imaging library at each control's start-up); the flags mirror those records,
+// so a control's start-up that re-probes the library is seen by every helper at once.
+const DrawingFlags& CurrentDrawingFlags() {
+  thread_local DrawingFlags flags;
   const platform::OsFlags& os = platform::RecordedOsFlags();
-  DrawingFlags flags;
   flags.GradientFillAvailable = platform::RecordedImagingCapabilities().exportsGradientFill;
   flags.IsNT4OrLater = os.nt4OrLater;
   flags.IsXPOrLater = os.xpOrLater;
@@ -26,15 +21,9 @@ DrawingFlags ComputeDrawingFlags() {
   return flags;
 }
 
-}  // namespace
-
-const DrawingFlags& CurrentDrawingFlags() {
-  if (!CachedFlags()) CachedFlags() = ComputeDrawingFlags();
-  return *CachedFlags();
-}
-
 void ResetDrawingFlags() {
-  CachedFlags().reset();
+  platform::RecordOsFlags();
+  platform::RecordImagingCapabilities();
 }
 
 bool IsAppStyled() {

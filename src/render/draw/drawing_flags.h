@@ -20,10 +20,11 @@ struct DrawingFlags {
   bool ClearTypeQuality = false;
 };
 
-// The flags, computed from the desktop settings on the first call.
+// The flags as the platform recorded them: the operating-system version at its first
+// query, the imaging library at the last control start-up.
 const DrawingFlags& CurrentDrawingFlags();
-// Forgets the computed flags so the next call reads the settings again. For tests and
-// hosts that switch the desktop settings between controls.
+// Records the version and the imaging library again, so the flags follow the current
+// desktop settings. For tests and hosts that switch the desktop settings between controls.
 void ResetDrawingFlags();
 
 // IsAppThemed() != 0; false when the visual-style service is missing.
