@@ -105,6 +105,13 @@ class Wayband {
   int32_t BarsToShow() const;
   void SetBarsToShow(int32_t bars);
 
+  // Imports an image file (ICO, PNG, BMP, GIF, JPG, CUR) as a new icon under sKey; true
+  // when this call added it. False, and nothing added, when sFile has fewer than 5
+  // characters, sKey is empty or starts with a digit, or an icon has the key already
+  // (compared without regard to case). A file that yields no image still adds an empty
+  // icon.
+  bool LoadIconImageFromFile(const std::string& sFile, const std::string& sKey);
+
   // Events (raised by the mouse and splitter handling).
   Event<ShortcutPanel&> BarRightClick;
   Event<ShortcutPanel&> BarClick;
