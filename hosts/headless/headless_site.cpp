@@ -58,17 +58,17 @@ double HeadlessSite::ScaleHeight() const {
 }
 
 void HeadlessSite::PropertyChanged(std::string_view name) {
-  environment_.record.propertyChanges.push_back({extender_->Name(), std::string(name), false});
+  environment_.record.Add(PropertyChangeRecord{extender_->Name(), std::string(name), false});
 }
 
 void HeadlessSite::AllPropertiesChanged() {
-  environment_.record.propertyChanges.push_back({extender_->Name(), std::string(), true});
+  environment_.record.Add(PropertyChangeRecord{extender_->Name(), std::string(), true});
 }
 
 void HeadlessSite::RaiseEvent(std::string_view name, int32_t dispid, std::span<Variant> args) {
   if (eventHandler_) eventHandler_(name, dispid, args);
-  environment_.record.events.push_back({extender_->Name(), std::string(name), dispid,
-                                        std::vector<Variant>(args.begin(), args.end())});
+  environment_.record.Add(EventRecord{extender_->Name(), std::string(name), dispid,
+                                      std::vector<Variant>(args.begin(), args.end())});
 }
 
 void HeadlessSite::DoEvents() {

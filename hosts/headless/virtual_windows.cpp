@@ -196,7 +196,7 @@ void VirtualWindows::SetMousePointer(WindowHandle window, host::MousePointer poi
   Window* found = Find(window);
   if (!found) return;
   found->pointer = pointer;
-  record_.pointerChanges.push_back({window, pointer});
+  record_.Add(PointerChangeRecord{window, pointer});
 }
 
 void VirtualWindows::SetMouseInputSink(WindowHandle window, host::MouseInputSink* sink) {

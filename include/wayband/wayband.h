@@ -4,6 +4,7 @@
 #include "wayband/alpha_icon_sizes.h"
 #include "wayband/error.h"
 #include "wayband/event.h"
+#include "wayband/inspection.h"
 #include "wayband/interface_description.h"
 #include "wayband/picture.h"
 #include "wayband/shortcut_panel.h"

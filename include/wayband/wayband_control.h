@@ -14,6 +14,7 @@
 #include <string>
 
 #include "wayband/event.h"
+#include "wayband/inspection.h"
 #include "wayband/picture.h"
 #include "wayband/shortcut_panel.h"
 #include "wayband/shortcut_panels.h"
@@ -105,12 +106,11 @@ class Wayband {
   int32_t BarsToShow() const;
   void SetBarsToShow(int32_t bars);
 
-  // Imports an image file (ICO, PNG, BMP, GIF, JPG, CUR) as a new icon under sKey; true
-  // when this call added it. False, and nothing added, when sFile has fewer than 5
-  // characters, sKey is empty or starts with a digit, or an icon has the key already
-  // (compared without regard to case). A file that yields no image still adds an empty
-  // icon.
-  bool LoadIconImageFromFile(const std::string& sFile, const std::string& sKey);
+  // A snapshot of what the control decided (wayband/inspection.h); it changes nothing.
+  WaybandInspection Inspect() const;
+  // A read-only view of one of the control's surfaces, valid until the control next
+  // recreates it (a resize) or is destroyed.
+  SurfaceView InspectSurface(InspectedSurface surface) const;
 
   // Events (raised by the mouse and splitter handling).
   Event<ShortcutPanel&> BarRightClick;

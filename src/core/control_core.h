@@ -15,7 +15,6 @@
 #include <string>
 
 #include "core/control_state.h"
-#include "core/frame_context.h"
 #include "imaging/dib32.h"
 #include "platform/host/control_site.h"
 #include "platform/timer.h"
@@ -165,9 +164,7 @@ class ControlCore final : public host::ControlCallbacks,
   std::optional<int32_t> CurrentMaxBars() const;
   void PlaceBarStack();
   void PlaceSplitter();
-  // The bar pass: places and paints the large bars and toolbar buttons on the frame's
-  // targets.
-  void PlacePanels(const FrameContext& frame);
+  void PlacePanels();
   void RecreateSurfaces();
   void ApplyAutoHide();
   void SetAnimationTimerEnabled(bool enabled);

@@ -1,0 +1,54 @@
+// The headless host's record keeps every kind in order, says how the kinds interleave,
+// finds the frames of one window, and clears.
+#include <gtest/gtest.h>
+
+#include "core/control_fixture.h"
+
+namespace wayband::testing {
+namespace {
+
+using headless::RecordEntry;
+using headless::RecordKind;
+
+class HostRecordTest : public ControlFixture {};
+
+TEST_F(HostRecordTest, KindsInterleaveInTheOrderTheControlReportedThem) {
+  AddPanels(2);
+  auto& record = host.Record();
+  record.Clear();
+  bar->SetLockSplitter(true);  // the splitter's pointer, then the notification
+  Core().RaisePanelResize(false);
+  record.Add(headless::MessageBoxRecord{"Wayband1", "Not square", "Import", 16, 1});
+
+  ASSERT_EQ(record.order.size(), 4u);
+  EXPECT_EQ(record.order[0], (RecordEntry{RecordKind::kPointerChange, 0}));
+  EXPECT_EQ(record.order[1].kind, RecordKind::kPropertyChange);
+  EXPECT_EQ(record.propertyChanges[record.order[1].index].name, "LockSplitter");
+  EXPECT_EQ(record.order[2], (RecordEntry{RecordKind::kEvent, 0}));
+  EXPECT_EQ(record.events[0].name, "PanelResize");
+  EXPECT_EQ(record.order[3], (RecordEntry{RecordKind::kMessageBox, 0}));
+
+  record.Clear();
+  EXPECT_TRUE(record.order.empty());
+  EXPECT_TRUE(record.propertyChanges.empty());
+  EXPECT_TRUE(record.events.empty());
+  EXPECT_TRUE(record.messageBoxes.empty());
+  EXPECT_TRUE(record.pointerChanges.empty());
+}
+
+TEST(HostRecord, FramesAreFoundPerWindowAndReadPixelByPixel) {
+  headless::HostRecord record;
+  record.Add(headless::PresentedFrameRecord{7, 2, 1, {0xFF000001, 0xFF000002}});
+  record.Add(headless::PresentedFrameRecord{8, 1, 1, {0xFF000003}});
+  record.Add(headless::PresentedFrameRecord{7, 2, 1, {0xFF000004, 0xFF000005}});
+  ASSERT_EQ(record.FramesOf(7).size(), 2u);
+  EXPECT_EQ(record.LastFrameOf(7)->Pixel(1, 0), 0xFF000005u);
+  EXPECT_EQ(record.LastFrameOf(7)->Pixel(2, 0), 0u);
+  EXPECT_EQ(record.LastFrameOf(9), nullptr);
+  // A frame whose pixels fall short of its size reads 0 where they are missing.
+  record.Add(headless::PresentedFrameRecord{9, 4, 4, {1}});
+  EXPECT_EQ(record.LastFrameOf(9)->Pixel(3, 3), 0u);
+}
+
+}  // namespace
+}  // namespace wayband::testing
