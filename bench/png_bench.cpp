@@ -1,8 +1,11 @@
 // PNG decoder benchmarks: raw inflate against zlib's inflate on the same stream, and whole
 // PNG decodes against libpng reading the same files into the same pixel layout (blue,
-// green, red, alpha; 16-bit samples cut to 8). zlib and libpng are references only.
+// green, red, alpha; 16-bit samples cut to 8) and against stb_image decoding them to its
+// own layout (the file's channels in file order, 8-bit samples). zlib, libpng and
+// stb_image are references only.
 #include <benchmark/benchmark.h>
 #include <png.h>
+#include <stb/stb_image.h>
 #include <zlib.h>
 
 #include <cstring>
@@ -190,6 +193,22 @@ void BM_PngLibpng(benchmark::State& state) {
   }
 }
 
+// stb_image (Debian's libstb, full build) decoding the same file: red, green, blue (,
+// alpha) as stored, 16-bit samples cut to 8.
+void BM_PngStb(benchmark::State& state) {
+  const auto file = MakePng(static_cast<uint32_t>(state.range(0)), ImageKind(state.range(1)));
+  for (auto _ : state) {
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    stbi_uc* pixels = stbi_load_from_memory(file.data(), static_cast<int>(file.size()), &width,
+                                            &height, &channels, 0);
+    if (!pixels) state.SkipWithError("stb_image failed");
+    benchmark::DoNotOptimize(pixels);
+    stbi_image_free(pixels);
+  }
+}
+
 void PngCases(benchmark::internal::Benchmark* b) {
   b->ArgNames({"size", "kind"})->Unit(benchmark::kMicrosecond);
   b->Args({256, kRgba8})->Args({1024, kRgba8})->Args({1024, kRgb8});
@@ -197,6 +216,7 @@ void PngCases(benchmark::internal::Benchmark* b) {
 }
 BENCHMARK(BM_PngWayband)->Apply(PngCases);
 BENCHMARK(BM_PngLibpng)->Apply(PngCases);
+BENCHMARK(BM_PngStb)->Apply(PngCases);
 
 bool RegisterRatios() {
   AddRatio({"inflate: ours / zlib", "BM_InflateWayband", "BM_InflateZlib", 1.0});
@@ -212,6 +232,18 @@ bool RegisterRatios() {
   for (const auto& c : cases) {
     AddRatio({c.label, std::string("BM_PngWayband/") + c.args,
               std::string("BM_PngLibpng/") + c.args, c.aim});
+  }
+  const struct {
+    const char* label;
+    const char* args;
+  } stbCases[] = {{"PNG RGBA8 256x256: ours / stb_image", "size:256/kind:0"},
+                  {"PNG RGBA8 1024x1024: ours / stb_image", "size:1024/kind:0"},
+                  {"PNG RGB8 1024x1024: ours / stb_image", "size:1024/kind:1"},
+                  {"PNG RGBA16 1024x1024: ours / stb_image", "size:1024/kind:2"},
+                  {"PNG RGBA8 interlaced 1024x1024: ours / stb_image", "size:1024/kind:3"}};
+  for (const auto& c : stbCases) {
+    AddRatio(
+        {c.label, std::string("BM_PngWayband/") + c.args, std::string("BM_PngStb/") + c.args, 0.0});
   }
   return true;
 }

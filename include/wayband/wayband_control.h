@@ -106,6 +106,13 @@ class Wayband {
   int32_t BarsToShow() const;
   void SetBarsToShow(int32_t bars);
 
+  // Imports an image file (ICO, PNG, BMP, GIF, JPG, CUR) as a new icon under sKey; true
+  // when this call added it. False, and nothing added, when sFile has fewer than 5
+  // characters, sKey is empty or starts with a digit, or an icon has the key already
+  // (compared without regard to case). A file that yields no image still adds an empty
+  // icon.
+  bool LoadIconImageFromFile(const std::string& sFile, const std::string& sKey);
+
   // A snapshot of what the control decided (wayband/inspection.h); it changes nothing.
   WaybandInspection Inspect() const;
   // A read-only view of one of the control's surfaces, valid until the control next

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "core/control_state.h"
+#include "core/frame_context.h"
 #include "imaging/dib32.h"
 #include "platform/host/control_site.h"
 #include "platform/timer.h"
@@ -164,7 +165,9 @@ class ControlCore final : public host::ControlCallbacks,
   std::optional<int32_t> CurrentMaxBars() const;
   void PlaceBarStack();
   void PlaceSplitter();
-  void PlacePanels();
+  // The bar pass: places and paints the large bars and toolbar buttons on the frame's
+  // targets.
+  void PlacePanels(const FrameContext& frame);
   void RecreateSurfaces();
   void ApplyAutoHide();
   void SetAnimationTimerEnabled(bool enabled);

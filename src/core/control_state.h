@@ -55,6 +55,8 @@ struct ControlState {
   // --- Icons ------------------------------------------------------------------------------
   // The icons drawn on bars, toolbar buttons and the header, by panel sIconKey.
   IconStore Icons;
+  // The file of the last icon LoadIconImageFromFile imported.
+  std::string LastIconFile;
 
   // --- Geometry -----------------------------------------------------------------------------
   // Most large bars that fit, from the BarsToShow setter and the resize.

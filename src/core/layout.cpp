@@ -2,10 +2,11 @@
 // arranging the child controls, automatic hiding and the reaction to a resize.
 #include <algorithm>
 
-#include "core/bar_placement.h"
+#include "core/bar_pass.h"
 #include "core/control_core.h"
 #include "core/layout_math.h"
 #include "platform/twips.h"
+#include "render/draw/drawing_flags.h"
 #include "render/scheme/scheme_update.h"
 
 namespace wayband::core {
@@ -69,7 +70,8 @@ void ControlCore::Refresh() {
   if (PanelCount() > 0) {
     PlaceBarStack();
     toolbar_->SetHeight(kToolbarExtraTwips + kBarHeight * TwipsPerPixelY());
-    PlacePanels();
+    // The caption height of "A" comes with the frame pass's measurement of the font.
+    PlacePanels({controlSurface_.hDC(), toolbarSurface_.hDC(), render::IsAppStyled(), 0});
     // The frame pass paints the large bars and toolbar buttons into the rectangles placed
     // above, runs the mouse code's hit test at the last position and paints the chevron.
   }
@@ -108,15 +110,17 @@ void ControlCore::PlaceSplitter() {
   }
 }
 
-void ControlCore::PlacePanels() {
-  BarPlacementGeometry g;
+void ControlCore::PlacePanels(const FrameContext& frame) {
+  BarPassGeometry g;
   g.barsTop = state_.BarsTop;
   g.barsToShow = state_.BarsToShow;
   g.controlWidth = site_->Windows().GetClientRect(site_->hWnd()).Width();
   g.toolbarWidth = platform::TwipsToPixels(toolbar_->ScaleWidth(), TwipsPerPixelX());
   g.buttonBottom =
       platform::TwipsToPixels(toolbar_->Height() - kToolbarButtonBottomLess, TwipsPerPixelY());
-  PlaceBars(state_.panels.Records(), g);
+  const HostKeptLook host{
+      .backColor = BackColor(), .foreColor = ForeColor(), .font = Font(), .enabled = Enabled()};
+  RunBarPass(state_, g, host, frame);
 }
 
 void ControlCore::ShowOrHideControl(host::ContainedControl& control, bool visible) {

@@ -7,7 +7,8 @@
 // images at one of the standard sizes are stored as drawn: an image of another size would
 // land under size index 0 at its own size and spoil a real 16-pixel image there. Images of
 // fewer than 4 bits per pixel (kind 0) are not stored, as the icon store never draws that
-// kind. Images stored as PNG inside the file are decoded with their alpha, resampled to
+// kind, and neither are images whose header names a bit count no bitmap has. Images stored
+// as PNG inside the file are decoded with their alpha, resampled to
 // the nearest standard size like a PNG file and stored at 32 bits.
 #include "imaging/icon_sizes.h"
 #include "imaging/import/import_routes.h"
@@ -22,6 +23,12 @@ namespace {
 constexpr int32_t kSkippedWidth = 64;
 constexpr int32_t kAlphaBitCount = 32;
 constexpr platform::ColorRef kMagenta = platform::RGB(255, 0, 255);
+
+// The bit counts of colour images that kinds 1 to 4 hold.
+bool IsStoredBitCount(int32_t bitCount) {
+  return bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 ||
+         bitCount == kAlphaBitCount;
+}
 
 bool IsStandardSize(int32_t pixels) {
   return IconPixels(IconSizeIndex(pixels)) == pixels;
@@ -45,8 +52,7 @@ void ImportBitmapEntry(const CFileIcon& file, int32_t image, CIconBytes& icon) {
   const int32_t width = file.ImageWidth(image);
   const int32_t height = file.ImageHeight(image);
   const int32_t bitCount = file.ImageBitCount(image);
-  const int32_t kind = IconKind(bitCount);
-  if (width != height || !IsStandardSize(height) || kind == 0) return;
+  if (width != height || !IsStandardSize(height) || !IsStoredBitCount(bitCount)) return;
 
   CDib32 surface;
   if (!surface.Create(width, height)) return;
@@ -61,7 +67,7 @@ void ImportBitmapEntry(const CFileIcon& file, int32_t image, CIconBytes& icon) {
     file.DrawImage(dc, image, IconImagePart::kColour, 0, 0, 0, 0, platform::SRCCOPY);
   }
   const int32_t channels = bitCount == kAlphaBitCount ? kChannels32Bit : kChannels24Bit;
-  icon.SetBytes(IconSizeIndex(height), kind, SurfaceToArray(surface, channels));
+  icon.SetBytes(IconSizeIndex(height), IconKind(bitCount), SurfaceToArray(surface, channels));
 }
 
 }  // namespace

@@ -39,6 +39,19 @@ int32_t SurfaceSide(int32_t width, int32_t height) {
   return width == height ? width : 0;
 }
 
+// Turns the background (every pixel of the top-left pixel's colour) into the key colour.
+// A picture with transparent pixels (GIF, cursor) has told its background already: those
+// pixels kept the key colour, and keying out the top-left pixel's colour as well would cut
+// an opaque corner's colour out of the whole image.
+void KeyOutPictureBackground(CDib32& surface, const Picture& picture, BackgroundMatch background) {
+  if (picture.Transparent()) return;
+  if (background == BackgroundMatch::kNear) {
+    surface.KeyOutBackgroundNear();
+  } else {
+    surface.KeyOutBackground();
+  }
+}
+
 // Whether the picture's pixels were stored.
 bool StorePicture(const Picture& picture, int32_t width, int32_t height, int32_t side,
                   BackgroundMatch background, CIconBytes& icon) {
@@ -46,11 +59,7 @@ bool StorePicture(const Picture& picture, int32_t width, int32_t height, int32_t
   if (!surface.Create(side, side)) return false;
   surface.Clear(kKeyColor);
   platform::RenderPicture(picture, *surface.hDC(), 0, 0, width, height);
-  if (background == BackgroundMatch::kNear) {
-    surface.KeyOutBackgroundNear();
-  } else {
-    surface.KeyOutBackground();
-  }
+  KeyOutPictureBackground(surface, picture, background);
   if (side == kSmallSide) {
     icon.SetBytes(IconSizeIndex(kSmallSide), kKind24Bit, SurfaceToArray(surface, kChannels24Bit));
     return true;

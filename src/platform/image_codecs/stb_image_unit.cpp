@@ -34,6 +34,8 @@ bool StbReadSize(std::span<const uint8_t> file, StbImageSize& size) {
   if (!stbi_info_from_memory(file.data(), static_cast<int>(file.size()), &width, &height,
                              &channels))
     return false;
+  // The size query reports a top-down bitmap's height as stored, negative.
+  if (height < 0 && height != INT_MIN) height = -height;
   size = {width, height};
   return true;
 }

@@ -1,18 +1,19 @@
 // Which panels become large bars and which toolbar buttons, and the rcItem each gets:
 // hidden panels, a full toolbar, buttons placed from the right or the left, and the
 // chevron's reserve at the right end.
-#include "core/bar_placement.h"
+#include "core/bar_pass.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
-#include "control_fixture.h"
+#include "core/control_fixture.h"
 
 namespace wayband::testing {
 namespace {
 
-using core::BarPlacementGeometry;
+using core::BarPassGeometry;
 using core::PanelRecord;
 using platform::Rect;
 
@@ -26,7 +27,16 @@ std::vector<PanelRecord> Records(const std::vector<bool>& visible) {
   return records;
 }
 
-BarPlacementGeometry Geometry(int32_t barsToShow, int32_t toolbarWidth = 200) {
+// Runs the bar pass over the records without targets: placement only.
+int32_t Place(std::vector<PanelRecord>& records, const BarPassGeometry& g) {
+  core::ControlState state;
+  state.panels.Records() = std::move(records);
+  const int32_t largeBars = core::RunBarPass(state, g, {}, {});
+  records = std::move(state.panels.Records());
+  return largeBars;
+}
+
+BarPassGeometry Geometry(int32_t barsToShow, int32_t toolbarWidth = 200) {
   return {.barsTop = 205,
           .barsToShow = barsToShow,
           .controlWidth = 200,
@@ -36,7 +46,7 @@ BarPlacementGeometry Geometry(int32_t barsToShow, int32_t toolbarWidth = 200) {
 
 TEST(BarPlacement, LargeBarsStackFromBarsTopAndTheRestGoToTheToolbar) {
   auto records = Records({true, true, true});
-  EXPECT_EQ(core::PlaceBars(records, Geometry(2)), 2);
+  EXPECT_EQ(Place(records, Geometry(2)), 2);
   EXPECT_EQ(records[0].rcItem, (Rect{0, 205, 199, 237}));
   EXPECT_EQ(records[1].rcItem, (Rect{0, 237, 199, 269}));
   EXPECT_FALSE(records[0].bInToolbar);
@@ -47,7 +57,7 @@ TEST(BarPlacement, LargeBarsStackFromBarsTopAndTheRestGoToTheToolbar) {
 
 TEST(BarPlacement, HiddenPanelsTakeNoSlotAnywhere) {
   auto records = Records({false, true, true});
-  EXPECT_EQ(core::PlaceBars(records, Geometry(2)), 2);
+  EXPECT_EQ(Place(records, Geometry(2)), 2);
   EXPECT_EQ(records[0].rcItem, Rect{});
   EXPECT_FALSE(records[0].bInToolbar);
   EXPECT_EQ(records[1].rcItem.top, 205);
@@ -55,7 +65,7 @@ TEST(BarPlacement, HiddenPanelsTakeNoSlotAnywhere) {
   EXPECT_FALSE(records[2].bInToolbar);
 
   auto withHiddenButton = Records({true, false, true, true});
-  core::PlaceBars(withHiddenButton, Geometry(1));
+  Place(withHiddenButton, Geometry(1));
   EXPECT_FALSE(withHiddenButton[1].bInToolbar);
   EXPECT_EQ(withHiddenButton[2].rcItem, (Rect{143, 3, 165, 31}));  // rem = 1
   EXPECT_TRUE(withHiddenButton[3].bInToolbar);
@@ -64,7 +74,7 @@ TEST(BarPlacement, HiddenPanelsTakeNoSlotAnywhere) {
 TEST(BarPlacement, AFullToolbarPlacesButtonsFromTheLeftUpToItsCapacity) {
   // 200 pixels hold 8 buttons; ten candidates: placed from the left, 22 pixels apart.
   auto records = Records(std::vector<bool>(12, true));
-  core::PlaceBars(records, Geometry(2));
+  Place(records, Geometry(2));
   for (int t = 0; t < 7; ++t) {
     EXPECT_EQ(records[2 + t].rcItem, (Rect{22 * (t + 1) - 18, 3, 22 * (t + 1) + 4, 31})) << t;
   }
@@ -78,7 +88,7 @@ TEST(BarPlacement, OncePlacedFromTheLeftAllLaterButtonsFollow) {
   // Capacity 5: the first candidate has rem 5 >= 4 and starts from the left; later ones,
   // with rem below 4, keep going from the left.
   auto records = Records(std::vector<bool>(7, true));
-  core::PlaceBars(records, Geometry(1, 115));
+  Place(records, Geometry(1, 115));
   EXPECT_EQ(records[1].rcItem.left, 4);
   EXPECT_EQ(records[4].rcItem.left, 70);
   EXPECT_EQ(records[5].rcItem, Rect{});  // left 92, right 114 >= 95
@@ -86,14 +96,14 @@ TEST(BarPlacement, OncePlacedFromTheLeftAllLaterButtonsFollow) {
 
 TEST(BarPlacement, NegativeOrZeroBarCountsSendEveryVisiblePanelToTheToolbar) {
   auto records = Records({true, true});
-  EXPECT_EQ(core::PlaceBars(records, Geometry(-1)), 0);
+  EXPECT_EQ(Place(records, Geometry(-1)), 0);
   EXPECT_TRUE(records[0].bInToolbar);
   EXPECT_EQ(records[0].rcItem, (Rect{143, 3, 165, 31}));
 }
 
 TEST(BarPlacement, ANarrowToolbarHasNoButtons) {
   auto records = Records({true, true});
-  core::PlaceBars(records, Geometry(0, 22));
+  Place(records, Geometry(0, 22));
   EXPECT_FALSE(records[0].bInToolbar);
   EXPECT_FALSE(records[1].bInToolbar);
 }
