@@ -5,6 +5,7 @@
 #include "control_fixture.h"
 #include "core/icon_import.h"
 #include "imaging/icon_sizes.h"
+#include "proppage/internal_alpha_img.h"
 
 namespace wayband::testing {
 namespace {
@@ -61,6 +62,20 @@ TEST_F(LoadIconTest, RemoveIconAndTheStoreItself) {
   EXPECT_EQ(store.Count(), 0);
   core::RemoveIcon(Core(), "Mail");  // absent: nothing to remove
   EXPECT_EQ(AllChanged(), 2u);
+}
+
+TEST_F(LoadIconTest, TheIconPageHolderKeepsTheEarlierIconOfAKey) {
+  proppage::InternalAlphaImg holder(site);
+  holder.AddIconFromFile("first.bmp", "Mail");
+  const imaging::CIconBytes second = holder.AddIconFromFile("second.bmp", "MAIL");
+  EXPECT_EQ(second.Key(), "MAIL");
+  ASSERT_EQ(holder.Icons().Count(), 1);
+  EXPECT_EQ(holder.GetIcoBytes("mail")->Key(), "Mail");
+  EXPECT_EQ(holder.LastIconFile(), "second.bmp");
+  EXPECT_EQ(AllChanged(), 2u);
+  holder.RemoveIcon("Mail");
+  EXPECT_EQ(holder.GetIcoBytes("Mail"), nullptr);
+  EXPECT_EQ(AllChanged(), 3u);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "import_test_support.h"
 #include "platform/host/picture_render.h"
 #include "platform/image_codecs/bmp_rle.h"
+#include "platform/image_codecs/jpeg_huffman_guard.h"
 #include "platform/image_codecs/raster_decode.h"
 
 namespace wayband::imaging {
@@ -151,6 +152,22 @@ TEST_P(JpegVariants, DecodeOpaqueAtTheirSize) {
 
 INSTANTIATE_TEST_SUITE_P(PictureLoader, JpegVariants,
                          ::testing::Values("base.jpg", "prog.jpg", "grey.jpg"));
+
+// A Huffman table declaring more codes than a table holds (the counts add up to 16 x 255)
+// is refused before the decoder builds it.
+TEST(PictureLoader, RefusesJpegHuffmanTablesOfMoreThan256Codes) {
+  for (const char* name : {"base.jpg", "prog.jpg"}) {
+    auto bytes = ReadTestFile(name);
+    ASSERT_TRUE(platform::codecs::JpegHuffmanTablesFit(bytes));
+    size_t dht = 2;
+    while (dht + 4 < bytes.size() && !(bytes[dht] == 0xFF && bytes[dht + 1] == 0xC4))
+      dht += 2 + (size_t{bytes[dht + 2]} << 8 | bytes[dht + 3]);
+    ASSERT_LT(dht + 21, bytes.size()) << name;
+    std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(dht + 5), 16, uint8_t{255});
+    EXPECT_FALSE(platform::codecs::JpegHuffmanTablesFit(bytes)) << name;
+    EXPECT_EQ(LoadPictureFromBytes(bytes), nullptr) << name;
+  }
+}
 
 TEST(PictureLoader, SizeIsInHimetricAtTheScreensPixelsPerInch) {
   const auto picture = LoadPictureFromBytes(testing::WriteBmp(Bands(16, 48), 24));

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/image_codecs/bmp_rle.h"
+#include "platform/image_codecs/jpeg_huffman_guard.h"
 #include "platform/image_codecs/stb_bridge.h"
 
 namespace wayband::platform::codecs {
@@ -73,6 +74,8 @@ std::optional<DecodedRaster> DecodeRaster(std::span<const uint8_t> file,
     expanded = std::move(*plain);
     source = expanded;
   }
+
+  if (format == RasterFormat::kJpeg && !JpegHuffmanTablesFit(file)) return std::nullopt;
 
   StbImageSize size;
   if (!StbReadSize(source, size) || !WithinLimits(size, limits)) return std::nullopt;
