@@ -167,6 +167,12 @@ TEST(PictureLoader, RefusesJpegHuffmanTablesOfMoreThan256Codes) {
     EXPECT_FALSE(platform::codecs::JpegHuffmanTablesFit(bytes)) << name;
     EXPECT_EQ(LoadPictureFromBytes(bytes), nullptr) << name;
   }
+  // Such a table right after the start of the image, behind bytes that are not a marker,
+  // in a segment that claims to run past the end of the file: the decoder skips the bytes
+  // and still reads the table.
+  std::vector<uint8_t> cut = {0xFF, 0xD8, 0x3A, 0xC1, 0xFF, 0xC4, 0xFF, 0xFF, 0x00};
+  cut.insert(cut.end(), 16, uint8_t{255});
+  EXPECT_FALSE(platform::codecs::JpegHuffmanTablesFit(cut));
 }
 
 TEST(PictureLoader, SizeIsInHimetricAtTheScreensPixelsPerInch) {

@@ -30,18 +30,24 @@ bool StandsAlone(uint8_t marker) {
          (marker >= kFirstRestart && marker <= kLastRestart);
 }
 
-// The tables of one DHT segment (without its length field).
-bool TablesFit(std::span<const uint8_t> segment) {
-  size_t pos = 0;
-  while (pos < segment.size()) {
-    if (segment.size() - pos < kTableHeaderBytes) return false;
+// The byte at `pos`, 0 past the end of the file (as the decoder reads it).
+uint8_t ByteAt(std::span<const uint8_t> file, size_t pos) {
+  return pos < file.size() ? file[pos] : 0;
+}
+
+// The tables of the DHT segment whose payload starts at `pos` and declares `length` bytes,
+// read the way the decoder reads them: from the file, table after table while the declared
+// length lasts, even when a table runs past the segment or the file.
+bool TablesFit(std::span<const uint8_t> file, size_t pos, size_t length) {
+  size_t consumed = 0;
+  while (consumed < length) {
     unsigned symbols = 0;
     for (size_t i = 1; i < kTableHeaderBytes; ++i)
-      symbols += segment[pos + i];
+      symbols += ByteAt(file, pos + consumed + i);
     if (symbols > kMaxTableSymbols) return false;
-    pos += kTableHeaderBytes + symbols;
+    consumed += kTableHeaderBytes + symbols;
   }
-  return pos == segment.size();
+  return true;
 }
 
 // The position after the entropy-coded data that starts at `pos`: at the next marker that
@@ -80,11 +86,9 @@ bool JpegHuffmanTablesFit(std::span<const uint8_t> file) {
     }
     if (marker == kEndOfImage) return true;
     if (StandsAlone(marker)) continue;
-    if (pos + 2 > file.size()) return true;
-    const size_t length = size_t{file[pos]} << 8 | file[pos + 1];
-    if (length < 2 || pos + length > file.size()) return true;
-    if (marker == kDefineHuffmanTables && !TablesFit(file.subspan(pos + 2, length - 2)))
-      return false;
+    const size_t length = size_t{ByteAt(file, pos)} << 8 | ByteAt(file, pos + 1);
+    if (length < 2) return true;
+    if (marker == kDefineHuffmanTables && !TablesFit(file, pos + 2, length - 2)) return false;
     pos += length;
     inFrame |= IsFrameHeader(marker);
     if (marker == kStartOfScan) pos = SkipEntropyCodedData(file, pos);

@@ -10,8 +10,9 @@
 namespace wayband::platform::codecs {
 
 // False when a DHT segment anywhere in the file (between scans too) declares a table of
-// more than 256 codes or runs past its segment; true otherwise, also for files damaged in
-// other ways, which the decoder itself refuses.
+// more than 256 codes, read as the decoder reads it (a segment running past the end of the
+// file continues with zero bytes); true otherwise, also for files damaged in other ways,
+// which the decoder itself refuses.
 bool JpegHuffmanTablesFit(std::span<const uint8_t> file);
 
 }  // namespace wayband::platform::codecs
