@@ -18,6 +18,7 @@
 #include "headless/environment.h"
 #include "headless/headless_control.h"
 #include "headless/headless_site.h"
+#include "headless/message_boxes.h"
 #include "headless/tip_record.h"
 
 namespace wayband::headless {
@@ -61,6 +62,8 @@ class HeadlessHost {
  private:
   Environment environment_;
   std::vector<std::unique_ptr<HeadlessSite>> sites_;
+  // Message boxes go into the record, answered with OK.
+  MessageBoxRecorder messageBoxes_{environment_.record};
   TipRecord tips_;
 };
 
