@@ -173,5 +173,40 @@ TEST_F(Inspection, SurfacesAreViewedAtTheirStripsSizes) {
   }
 }
 
+// A bar painted in one flat panel colour shows exactly where its rcItem says: the fill
+// starts one row below the bar's top edge (which carries the separator) and ends above the
+// next bar's separator; the left column is the separator, the right one the control's
+// outline.
+TEST_F(Inspection, LargeBarsGradientIsPaintedWhereItsRcItemSays) {
+  constexpr uint32_t kRed = 0x0000FF;  // a colour value: red in the low byte
+  constexpr uint32_t kRedRgb = 0xFF0000;
+  AddPanels(3);
+  bar->SetAutoHide(false);
+  bar->SetBarsToShow(3);
+  Panels().Item("P1")->SetSelected(true);
+  auto red = *Panels().Item("P2");
+  red.SetBackColor1(kRed);
+  red.SetBackColor2(kRed);
+  const InspectedRect rc = bar->Inspect().panels[1].rcItem;
+  const SurfaceView surface = bar->InspectSurface(InspectedSurface::kControl);
+  ASSERT_FALSE(surface.Empty());
+
+  constexpr int32_t kLeftOfCaption = 20;
+  int32_t first = -1;
+  int32_t last = -1;
+  for (int32_t y = 0; y < surface.Height(); ++y) {
+    if (surface.Rgb(kLeftOfCaption, y) != kRedRgb) continue;
+    if (first < 0) first = y;
+    last = y;
+  }
+  EXPECT_EQ(first, rc.top + 1);
+  EXPECT_EQ(last, rc.bottom - 1);
+  const int32_t middle = (rc.top + rc.bottom) / 2;
+  EXPECT_NE(surface.Rgb(rc.left, middle), kRedRgb);
+  EXPECT_EQ(surface.Rgb(rc.left + 1, middle), kRedRgb);
+  EXPECT_EQ(surface.Rgb(rc.right - 1, middle), kRedRgb);
+  EXPECT_NE(surface.Rgb(rc.right, middle), kRedRgb);
+}
+
 }  // namespace
 }  // namespace wayband::testing

@@ -1,0 +1,211 @@
+#include "located_json.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+namespace wayband::render_tool {
+
+namespace {
+
+using json = Json;
+
+// Line and column of a byte offset, from the offsets where lines start.
+class LineIndex {
+ public:
+  explicit LineIndex(std::string_view text) {
+    lineStarts_.push_back(0);
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\n') lineStarts_.push_back(i + 1);
+    }
+  }
+  TextLocation At(size_t offset) const {
+    const auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
+    const auto line = static_cast<size_t>(std::distance(lineStarts_.begin(), next));
+    return {static_cast<int>(line), static_cast<int>(offset - lineStarts_[line - 1] + 1)};
+  }
+
+ private:
+  std::vector<size_t> lineStarts_;
+};
+
+// An input iterator over the text that counts the characters the parser has taken, so
+// that each parse event knows where in the text it happened.
+class CountingIterator {
+ public:
+  using iterator_category = std::input_iterator_tag;
+  using value_type = char;
+  using difference_type = std::ptrdiff_t;
+  using pointer = const char*;
+  using reference = const char&;
+
+  CountingIterator(const char* at, size_t* consumed) : at_(at), consumed_(consumed) {}
+  reference operator*() const { return *at_; }
+  CountingIterator& operator++() {
+    ++at_;
+    ++*consumed_;
+    return *this;
+  }
+  CountingIterator operator++(int) {
+    CountingIterator before = *this;
+    ++*this;
+    return before;
+  }
+  friend bool operator==(const CountingIterator& a, const CountingIterator& b) {
+    return a.at_ == b.at_;
+  }
+
+ private:
+  const char* at_;
+  size_t* consumed_;
+};
+
+// Builds the document from the parser's events and records where each value was.
+class LocatingHandler final : public nlohmann::json_sax<json> {
+ public:
+  LocatingHandler(const LineIndex& lines, const size_t& consumed, LocatedJson& out)
+      : lines_(lines), consumed_(consumed), out_(out) {}
+
+  bool null() override { return Place(nullptr); }
+  bool boolean(bool value) override { return Place(value); }
+  bool number_integer(number_integer_t value) override { return Place(value); }
+  bool number_unsigned(number_unsigned_t value) override { return Place(value); }
+  bool number_float(number_float_t value, const string_t&) override { return Place(value); }
+  bool string(string_t& value) override { return Place(value); }
+  bool binary(binary_t& value) override { return Place(json::binary(value)); }
+
+  bool start_object(std::size_t) override { return Enter(json::object()); }
+  bool start_array(std::size_t) override { return Enter(json::array()); }
+  bool end_object() override { return Leave(); }
+  bool end_array() override { return Leave(); }
+
+  bool key(string_t& name) override {
+    // The parser has just read the key's closing quote.
+    keyLocation_ = Here();
+    if (stack_.back().value->contains(name)) {
+      Fail(keyLocation_, "the key \"" + name + "\" is given twice in one object");
+      return false;
+    }
+    key_ = name;
+    return true;
+  }
+
+  bool parse_error(std::size_t position, const std::string&,
+                   const nlohmann::json::exception& error) override {
+    Fail(lines_.At(position > 0 ? position - 1 : 0), Reason(error.what()));
+    return false;
+  }
+
+  const std::optional<std::pair<TextLocation, std::string>>& Error() const { return error_; }
+
+ private:
+  struct Frame {
+    json* value;
+    std::string pointer;
+  };
+
+  // Where the last character the parser took lies.
+  TextLocation Here() const { return lines_.At(consumed_ > 0 ? consumed_ - 1 : 0); }
+
+  // The parser's message without its numbered prefix and its own position.
+  static std::string Reason(const std::string& what) {
+    const size_t column = what.find("column ");
+    const size_t colon = what.find(": ", column == std::string::npos ? 0 : column);
+    return colon == std::string::npos ? what : what.substr(colon + 2);
+  }
+
+  void Fail(TextLocation where, std::string message) {
+    if (!error_) error_.emplace(where, std::move(message));
+  }
+
+  json* Add(json value, std::string* pointer) {
+    if (stack_.empty()) {
+      out_.root = std::move(value);
+      *pointer = "";
+      out_.locations[*pointer] = Here();
+      return &out_.root;
+    }
+    Frame& parent = stack_.back();
+    if (parent.value->is_object()) {
+      *pointer = ChildPointer(parent.pointer, key_);
+      out_.locations[*pointer] = keyLocation_;
+      json& slot = (*parent.value)[key_];
+      slot = std::move(value);
+      return &slot;
+    }
+    *pointer = ChildPointer(parent.pointer, std::to_string(parent.value->size()));
+    out_.locations[*pointer] = Here();
+    parent.value->push_back(std::move(value));
+    return &parent.value->back();
+  }
+
+  bool Place(json value) {
+    std::string pointer;
+    Add(std::move(value), &pointer);
+    return true;
+  }
+
+  bool Enter(json container) {
+    std::string pointer;
+    json* value = Add(std::move(container), &pointer);
+    stack_.push_back({value, std::move(pointer)});
+    return true;
+  }
+
+  bool Leave() {
+    stack_.pop_back();
+    return true;
+  }
+
+  const LineIndex& lines_;
+  const size_t& consumed_;
+  LocatedJson& out_;
+  std::vector<Frame> stack_;
+  std::string key_;
+  TextLocation keyLocation_;
+  std::optional<std::pair<TextLocation, std::string>> error_;
+};
+
+}  // namespace
+
+std::string ChildPointer(const std::string& base, std::string_view token) {
+  std::string pointer = base + "/";
+  for (const char c : token) {
+    if (c == '~') {
+      pointer += "~0";
+    } else if (c == '/') {
+      pointer += "~1";
+    } else {
+      pointer += c;
+    }
+  }
+  return pointer;
+}
+
+TextLocation LocatedJson::Where(const std::string& pointer) const {
+  std::string at = pointer;
+  while (true) {
+    if (const auto found = locations.find(at); found != locations.end()) return found->second;
+    const size_t slash = at.rfind('/');
+    if (slash == std::string::npos) return {};
+    at.resize(slash);
+  }
+}
+
+LocatedJson ParseLocatedJson(std::string_view text, const std::string& fileName) {
+  const LineIndex lines(text);
+  size_t consumed = 0;
+  LocatedJson out;
+  LocatingHandler handler(lines, consumed, out);
+  const CountingIterator first(text.data(), &consumed);
+  const CountingIterator last(text.data() + text.size(), &consumed);
+  const bool parsed = json::sax_parse(first, last, &handler, json::input_format_t::json,
+                                      /*strict=*/true, /*ignore_comments=*/true);
+  if (const auto& error = handler.Error()) throw SceneError(fileName, error->first, error->second);
+  if (!parsed) throw SceneError(fileName, {}, "the file is not a JSON document");
+  return out;
+}
+
+}  // namespace wayband::render_tool

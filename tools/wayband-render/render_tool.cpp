@@ -1,0 +1,118 @@
+#include "render_tool.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "png_output.h"
+#include "scene.h"
+#include "scene_render.h"
+#include "state_json.h"
+
+namespace wayband::render_tool {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: wayband-render [--state STATE.json] SCENE.json OUTPUT.png\n"
+    "Renders the scene's control to OUTPUT.png (and one more PNG per step, OUTPUT-1.png ...);\n"
+    "--state also writes the control's inspection snapshot as JSON.\n";
+
+struct Arguments {
+  std::filesystem::path scene;
+  std::filesystem::path output;
+  std::optional<std::filesystem::path> state;
+};
+
+// Nothing after printing the problem when the command line is wrong.
+std::optional<Arguments> ParseArguments(std::span<const std::string_view> args, std::ostream& err) {
+  Arguments parsed;
+  std::vector<std::string_view> positional;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--state") {
+      if (i + 1 == args.size()) {
+        err << "wayband-render: --state needs a file name\n" << kUsage;
+        return std::nullopt;
+      }
+      parsed.state = std::string(args[++i]);
+    } else if (args[i].starts_with("--")) {
+      err << "wayband-render: unknown option " << args[i] << "\n" << kUsage;
+      return std::nullopt;
+    } else {
+      positional.push_back(args[i]);
+    }
+  }
+  if (positional.size() != 2) {
+    err << kUsage;
+    return std::nullopt;
+  }
+  parsed.scene = std::string(positional[0]);
+  parsed.output = std::string(positional[1]);
+  return parsed;
+}
+
+// OUTPUT.png for the scene itself, OUTPUT-N.png after step N.
+std::filesystem::path Numbered(const std::filesystem::path& path, size_t step) {
+  if (step == 0) return path;
+  std::filesystem::path numbered = path;
+  numbered.replace_filename(path.stem().string() + "-" + std::to_string(step) +
+                            path.extension().string());
+  return numbered;
+}
+
+bool WriteState(const WaybandInspection& state, const std::filesystem::path& path,
+                std::string* error) {
+  std::ofstream file(path);
+  file << InspectionToJson(state).dump(2) << "\n";
+  file.close();
+  if (!file) *error = "cannot write " + path.string();
+  return static_cast<bool>(file);
+}
+
+// Writes the render after `step` (0: before any step).
+bool WriteOutputs(SceneRenderer& renderer, const Arguments& args, size_t step, std::ostream& out,
+                  std::ostream& err) {
+  const imaging::CDib32 image = renderer.Render();
+  const std::filesystem::path png = Numbered(args.output, step);
+  std::string error;
+  if (!WritePng(image, png, &error)) {
+    err << "wayband-render: " << error << "\n";
+    return false;
+  }
+  out << "wrote " << png.string() << " (" << image.Width() << "x" << image.Height() << ")\n";
+  if (args.state) {
+    const std::filesystem::path state = Numbered(*args.state, step);
+    if (!WriteState(renderer.Inspect(), state, &error)) {
+      err << "wayband-render: " << error << "\n";
+      return false;
+    }
+    out << "wrote " << state.string() << "\n";
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunRenderTool(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  const auto parsed = ParseArguments(args, err);
+  if (!parsed) return kExitBadInput;
+  const Warn warn = [&err](const std::string& message) { err << message << "\n"; };
+  try {
+    const LocatedJson document = LoadSceneDocument(parsed->scene);
+    const SceneReader reader(document, parsed->scene.string());
+    const Scene scene = ReadScene(reader, parsed->scene.parent_path(), warn);
+    SceneRenderer renderer(scene, reader, warn);
+    if (!WriteOutputs(renderer, *parsed, 0, out, err)) return kExitOutputFailed;
+    for (size_t i = 0; i < scene.steps.size(); ++i) {
+      renderer.Apply(scene.steps[i]);
+      if (!WriteOutputs(renderer, *parsed, i + 1, out, err)) return kExitOutputFailed;
+    }
+  } catch (const SceneError& error) {
+    err << error.what() << "\n";
+    return kExitBadInput;
+  }
+  return kExitRendered;
+}
+
+}  // namespace wayband::render_tool

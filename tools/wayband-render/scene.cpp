@@ -1,0 +1,217 @@
+#include "scene.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "color_values.h"
+#include "platform/desktop_presets.h"
+#include "platform/system_colors.h"
+#include "platform/twips.h"
+
+namespace wayband::render_tool {
+
+namespace {
+
+constexpr double kMaxTwipsPerPixel = 1440.0;  // one pixel per inch
+constexpr int32_t kDefaultWidth = 200;
+constexpr int32_t kDefaultHeight = 400;
+// A placeholder looks like an empty child window: the window background colour.
+constexpr uint32_t kPlaceholderColor = platform::SysColorRef(platform::COLOR_WINDOW);
+
+// Steps that need the mouse handling, which the control does not have yet.
+constexpr std::string_view kMouseSteps[] = {"hover", "press", "click", "release", "drag"};
+
+struct Context {
+  const SceneReader& reader;
+  ValueContext values;
+};
+
+std::string PresetNames() {
+  std::string names;
+  for (std::string_view name : platform::DesktopPresetNames())
+    names += (names.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+  return names;
+}
+
+// {"width": w, "height": h} in pixels.
+std::pair<int32_t, int32_t> ReadSize(const SceneReader& r, const Field& field) {
+  r.ExpectObject(field, "size");
+  r.ExpectOnlyKeys(field, {"width", "height"}, "a size");
+  std::pair<int32_t, int32_t> size{kDefaultWidth, kDefaultHeight};
+  if (auto w = r.Member(field, "width"))
+    size.first = static_cast<int32_t>(r.Integer(*w, "width", 1, kMaxControlSide));
+  if (auto h = r.Member(field, "height"))
+    size.second = static_cast<int32_t>(r.Integer(*h, "height", 1, kMaxControlSide));
+  return size;
+}
+
+std::vector<IconScene> ReadIcons(const Context& c, const Field& field) {
+  const SceneReader& r = c.reader;
+  r.ExpectArray(field, "icons");
+  std::vector<IconScene> icons;
+  for (size_t i = 0; i < field.value.size(); ++i) {
+    const Field entry = r.Element(field, i);
+    r.ExpectObject(entry, "an icon");
+    r.ExpectOnlyKeys(entry, {"key", "file"}, "an icon");
+    const auto key = r.Member(entry, "key");
+    const auto file = r.Member(entry, "file");
+    if (!key || !file) r.Fail(entry, "an icon needs a \"key\" and a \"file\"");
+    const std::string keyText = r.String(*key, "the icon key");
+    if (keyText.empty()) r.Fail(*key, "the icon key must not be empty");
+    icons.push_back(
+        {keyText, c.values.sceneDirectory / r.String(*file, "the icon file"), entry.pointer});
+  }
+  return icons;
+}
+
+Placeholder ReadPlaceholder(const Context& c, const Field& field, const std::string& caption) {
+  const SceneReader& r = c.reader;
+  r.ExpectObject(field, "control");
+  r.ExpectOnlyKeys(field, {"label", "color"}, "a child control placeholder");
+  Placeholder placeholder{caption, kPlaceholderColor};
+  if (auto label = r.Member(field, "label")) placeholder.label = r.String(*label, "the label");
+  if (auto color = r.Member(field, "color")) {
+    const auto value =
+        color->value.is_string() ? ColorFromText(color->value.get<std::string>()) : std::nullopt;
+    if (!value)
+      r.Fail(*color, "the placeholder colour must be \"#RRGGBB\" or a system colour name");
+    placeholder.color = *value;
+  }
+  return placeholder;
+}
+
+std::optional<Field> PanelMember(const SceneReader& r, const Field& panel, std::string_view key) {
+  for (const auto& [name, value] : panel.value.items()) {
+    if (SameName(name, key)) return r.Member(panel, name);
+  }
+  return std::nullopt;
+}
+
+std::vector<PanelScene> ReadPanels(const Context& c, const Field& field) {
+  const SceneReader& r = c.reader;
+  r.ExpectArray(field, "panels");
+  std::vector<PanelScene> panels;
+  std::set<std::string> keys;
+  for (size_t i = 0; i < field.value.size(); ++i) {
+    const Field entry = r.Element(field, i);
+    r.ExpectObject(entry, "a panel");
+    PanelScene panel;
+    if (auto key = PanelMember(r, entry, "key")) {
+      panel.key = r.String(*key, "the panel key");
+      if (Variant(panel.key).IsNumeric()) r.Fail(*key, "a panel key must not read as a number");
+      if (!keys.insert(panel.key).second) {
+        r.Fail(*key, "the panel key \"" + panel.key + "\" is used by an earlier panel");
+      }
+    }
+    if (auto caption = PanelMember(r, entry, "caption"))
+      panel.caption = r.String(*caption, "the caption");
+    if (auto icon = PanelMember(r, entry, "iconKey"))
+      panel.iconKey = r.String(*icon, "the icon key");
+    if (auto selected = PanelMember(r, entry, "selected"))
+      panel.selected = r.Boolean(*selected, "selected");
+    if (auto control = PanelMember(r, entry, "control")) {
+      panel.control = ReadPlaceholder(c, *control, panel.caption);
+    }
+    // A panel's own keys; the rest are properties of the panel interface.
+    panel.properties = ReadAssignments(c.values, entry, ShortcutPanelInterface(),
+                                       {"key", "caption", "iconKey", "selected", "control"});
+    panels.push_back(std::move(panel));
+  }
+  return panels;
+}
+
+Step ReadStep(const Context& c, const Field& entry, const std::set<std::string>& panelKeys) {
+  const SceneReader& r = c.reader;
+  r.ExpectObject(entry, "a step");
+  if (entry.value.size() != 1) {
+    r.Fail(entry, "a step has exactly one of \"resize\", \"set\" and \"select\"");
+  }
+  const std::string kind = entry.value.begin().key();
+  const Field body = *r.Member(entry, kind);
+  Step step;
+  step.pointer = entry.pointer;
+  if (std::find(std::begin(kMouseSteps), std::end(kMouseSteps), kind) != std::end(kMouseSteps)) {
+    r.Fail(body, "\"" + kind +
+                     "\" steps are not available: the control has no mouse handling yet; "
+                     "use \"resize\", \"set\" or \"select\"");
+  }
+  if (kind == "resize") {
+    step.kind = Step::Kind::kResize;
+    std::tie(step.width, step.height) = ReadSize(r, body);
+  } else if (kind == "set") {
+    step.kind = Step::Kind::kSet;
+    step.properties = ReadAssignments(c.values, body, WaybandInterface());
+  } else if (kind == "select") {
+    step.kind = Step::Kind::kSelect;
+    step.panelKey = r.String(body, "the panel key to select");
+    if (!panelKeys.contains(step.panelKey))
+      r.Fail(body, "no panel has the key \"" + step.panelKey + "\"");
+  } else {
+    r.Fail(body, "unknown step \"" + kind + "\"; steps are \"resize\", \"set\" and \"select\"");
+  }
+  return step;
+}
+
+}  // namespace
+
+Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDirectory,
+                const Warn& warn) {
+  const Context c{reader, {reader, sceneDirectory, warn}};
+  const Field root = reader.Root();
+  reader.ExpectObject(root, "a scene");
+  reader.ExpectOnlyKeys(
+      root,
+      {"desktop", "twipsPerPixel", "size", "userMode", "icons", "panels", "properties", "steps"},
+      "a scene");
+  Scene scene;
+  scene.desktop = std::string(platform::kDefaultDesktopPreset);
+  if (auto desktop = reader.Member(root, "desktop")) {
+    scene.desktop = reader.String(*desktop, "desktop");
+    if (!platform::FindDesktopPreset(scene.desktop)) {
+      reader.Fail(*desktop,
+                  "unknown desktop \"" + scene.desktop + "\"; presets are " + PresetNames());
+    }
+  }
+  scene.twipsPerPixel = platform::kDefaultTwipsPerPixel;
+  if (auto tpp = reader.Member(root, "twipsPerPixel")) {
+    scene.twipsPerPixel = reader.Number(*tpp, "twipsPerPixel", 1.0, kMaxTwipsPerPixel);
+  }
+  std::tie(scene.width, scene.height) = std::pair{kDefaultWidth, kDefaultHeight};
+  if (auto size = reader.Member(root, "size"))
+    std::tie(scene.width, scene.height) = ReadSize(reader, *size);
+  if (auto userMode = reader.Member(root, "userMode"))
+    scene.userMode = reader.Boolean(*userMode, "userMode");
+  if (auto icons = reader.Member(root, "icons")) scene.icons = ReadIcons(c, *icons);
+  if (auto panels = reader.Member(root, "panels")) scene.panels = ReadPanels(c, *panels);
+  if (auto properties = reader.Member(root, "properties")) {
+    scene.properties = ReadAssignments(c.values, *properties, WaybandInterface());
+  }
+  if (auto steps = reader.Member(root, "steps")) {
+    reader.ExpectArray(*steps, "steps");
+    std::set<std::string> panelKeys;
+    for (const PanelScene& panel : scene.panels)
+      panelKeys.insert(panel.key);
+    for (size_t i = 0; i < steps->value.size(); ++i)
+      scene.steps.push_back(ReadStep(c, reader.Element(*steps, i), panelKeys));
+  }
+  return scene;
+}
+
+LocatedJson LoadSceneDocument(const std::filesystem::path& file) {
+  const std::string name = file.string();
+  std::error_code error;
+  const uintmax_t size = std::filesystem::file_size(file, error);
+  if (error) throw SceneError(name, {}, "cannot read the scene file: " + error.message());
+  if (size > kMaxSceneFileBytes) {
+    throw SceneError(
+        name, {}, "the scene file is larger than " + std::to_string(kMaxSceneFileBytes) + " bytes");
+  }
+  std::ifstream in(file, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in && !in.eof()) throw SceneError(name, {}, "cannot read the scene file");
+  return ParseLocatedJson(text, name);
+}
+
+}  // namespace wayband::render_tool

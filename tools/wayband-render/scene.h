@@ -1,0 +1,88 @@
+// A scene: what wayband-render sets up and draws. Read from a JSON file:
+//
+//   {
+//     "desktop": "Styled NormalColor",      // a desktop preset (default shown)
+//     "twipsPerPixel": 15,                  // the screen's density (default 15)
+//     "size": {"width": 200, "height": 400},// the control's client size in pixels
+//     "userMode": true,                     // false: as seen in a form designer
+//     "icons": [{"key": "mail", "file": "assets/mail.ico"}],
+//     "panels": [{"key": "mail", "caption": "Mail", "iconKey": "mail",
+//                 "control": {"label": "Inbox"}, "selected": true,
+//                 "BackColor1": "#FFCC00", "Visible": true, ...}],
+//     "properties": {"BarsToShow": 3, "BackColor": "#336699", ...},
+//     "steps": [{"resize": {"width": 240, "height": 500}},
+//               {"set": {"RightToLeft": true}}, {"select": "mail"}]
+//   }
+//
+// Panels are added first, then the control's properties are assigned (so that BarsToShow
+// can count the panels). Panel entries take the panel interface's property names besides
+// their own keys. Each step changes the scene and is rendered on its own.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "property_values.h"
+
+namespace wayband::render_tool {
+
+// A stand-in for a panel's child control: a labelled box.
+struct Placeholder {
+  std::string label;
+  uint32_t color = 0;  // a colour value; system references allowed
+};
+
+struct PanelScene {
+  std::string key;
+  std::string caption;
+  std::string iconKey;
+  std::vector<Assignment> properties;
+  bool selected = false;
+  std::optional<Placeholder> control;
+};
+
+struct IconScene {
+  std::string key;
+  std::filesystem::path file;
+  std::string pointer;
+};
+
+struct Step {
+  enum class Kind { kResize, kSet, kSelect };
+  Kind kind = Kind::kSet;
+  int32_t width = 0;  // kResize, pixels
+  int32_t height = 0;
+  std::vector<Assignment> properties;  // kSet
+  std::string panelKey;                // kSelect
+  std::string pointer;
+};
+
+struct Scene {
+  std::string desktop;
+  double twipsPerPixel = 0.0;
+  int32_t width = 0;
+  int32_t height = 0;
+  bool userMode = true;
+  std::vector<IconScene> icons;
+  std::vector<PanelScene> panels;
+  std::vector<Assignment> properties;
+  std::vector<Step> steps;
+};
+
+// Largest scene file read, bytes.
+inline constexpr uintmax_t kMaxSceneFileBytes = uintmax_t{4} << 20;
+// Largest control side, pixels.
+inline constexpr int32_t kMaxControlSide = 4096;
+
+// Reads a scene; throws SceneError for a file that cannot be read or whose content is
+// wrong. `reader` must outlive the scene's use of locations (it names the file).
+Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDirectory,
+                const Warn& warn);
+
+// Reads the file and parses it with locations.
+LocatedJson LoadSceneDocument(const std::filesystem::path& file);
+
+}  // namespace wayband::render_tool

@@ -1,0 +1,50 @@
+// Sets a scene up in the headless host and renders it: the control on a form, its icons,
+// panels with placeholder child controls and properties; then, step by step, the scene's
+// changes. The event loop runs on a manual clock, so no timer ticks and every render of a
+// scene is the same.
+#pragma once
+
+#include <memory>
+
+#include "headless/headless_host.h"
+#include "imaging/dib32.h"
+#include "platform/event_loop.h"
+#include "scene.h"
+#include "wayband/wayband_control.h"
+#include "window_image.h"
+
+namespace wayband::render_tool {
+
+class SceneRenderer {
+ public:
+  // Chooses the scene's desktop preset for the process, then creates the control, shown,
+  // and sets the scene up. Throws SceneError when the control refuses a value.
+  SceneRenderer(const Scene& scene, const SceneReader& reader, Warn warn);
+  ~SceneRenderer();
+  SceneRenderer(const SceneRenderer&) = delete;
+  SceneRenderer& operator=(const SceneRenderer&) = delete;
+
+  void Apply(const Step& step);
+  imaging::CDib32 Render();
+  WaybandInspection Inspect() const { return control_->Inspect(); }
+  Wayband& Control() { return *control_; }
+
+ private:
+  void LoadIcons();
+  void AddPanel(const PanelScene& panel);
+  // Assigns each value through the interface description.
+  template <typename Object>
+  void Assign(Object& object, const std::vector<Assignment>& assignments);
+
+  const Scene& scene_;
+  const SceneReader& reader_;
+  Warn warn_;
+  platform::EventLoop loop_;
+  headless::HeadlessHost host_;
+  host::WindowHandle form_;
+  headless::HeadlessSite* site_;
+  std::unique_ptr<Wayband> control_;
+  Placeholders placeholders_;
+};
+
+}  // namespace wayband::render_tool
