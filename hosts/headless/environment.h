@@ -10,6 +10,7 @@
 
 #include "headless/host_record.h"
 #include "headless/virtual_windows.h"
+#include "headless/window_images.h"
 #include "platform/host/contained_control.h"
 #include "platform/twips.h"
 #include "wayband/std_font.h"
@@ -28,6 +29,9 @@ struct HostSettings {
   double ambientFontSize = 9.0;
   // 0: the process the host runs in.
   uint32_t processId = 0;
+  // Frames presented to windows are recorded with their pixels; false records the window
+  // and size only (for long runs such as benchmarks).
+  bool recordFramePixels = true;
 };
 
 struct Environment {
@@ -42,6 +46,8 @@ struct Environment {
   HostSettings settings;
   HostRecord record;
   VirtualWindows windows;
+  // The images of the windows the controls paint themselves.
+  WindowImages images;
   std::shared_ptr<StdFont> ambientFont;
   std::map<host::WindowHandle, std::string> forms;
   std::vector<std::shared_ptr<HeadlessControl>> controls;  // in the order they were placed

@@ -17,6 +17,7 @@ HeadlessControl::~HeadlessControl() {
 
 void HeadlessControl::Detach() {
   if (!environment_) return;
+  environment_->images.Forget(window_);
   environment_->windows.DestroyWindow(window_);
   environment_ = nullptr;
   onResize_ = nullptr;

@@ -47,6 +47,11 @@ class HeadlessHost {
   const HostSettings& Settings() const { return environment_.settings; }
   StdFont& AmbientFont() { return *environment_.ambientFont; }
   void SetUserMode(bool userMode) { environment_.settings.userMode = userMode; }
+  // What a window a control paints itself shows now (its client area, 32 bits per pixel),
+  // or null when nothing was drawn to it. Frames presented to it are in Record().
+  const platform::Bitmap* WindowImage(host::WindowHandle window) const {
+    return environment_.images.Image(window);
+  }
 
   // The tips the process's tooltip windows showed while the host lived.
   TipRecord& Tips() { return tips_; }

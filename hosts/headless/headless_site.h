@@ -68,6 +68,8 @@ class HeadlessSite : public host::ControlSite {
   void RaiseEvent(std::string_view name, int32_t dispid, std::span<Variant> args) override;
   void DoEvents() override;
   void Attach(host::ControlCallbacks* callbacks) override { callbacks_ = callbacks; }
+  platform::DrawingContext* hDC() override { return environment_.images.Context(hWnd()); }
+  void Present(platform::Size frame) override { environment_.images.Present(hWnd(), frame); }
   std::vector<std::shared_ptr<host::ContainedControl>> ContainedControls() const override;
   host::ParentObject Parent() const override;
   host::ChildStrip* CreateChildStrip(const host::StripDesign& design) override;

@@ -1,5 +1,7 @@
 #include "headless/headless_strip.h"
 
+#include "platform/system_colors.h"
+
 namespace wayband::headless {
 
 HeadlessStrip::HeadlessStrip(Environment& environment, host::WindowHandle owner,
@@ -11,6 +13,7 @@ HeadlessStrip::HeadlessStrip(Environment& environment, host::WindowHandle owner,
 }
 
 HeadlessStrip::~HeadlessStrip() {
+  environment_.images.Forget(window_);
   environment_.windows.DestroyWindow(window_);
 }
 
@@ -98,6 +101,12 @@ host::MousePointer HeadlessStrip::GetMousePointer() const {
 
 void HeadlessStrip::SetMousePointer(host::MousePointer pointer) {
   environment_.windows.SetMousePointer(window_, pointer);
+}
+
+void HeadlessStrip::Cls() {
+  platform::ColorRef color = 0;
+  if (!platform::OleTranslateColor(design_.backColor, &color)) return;
+  environment_.images.Clear(window_, color);
 }
 
 }  // namespace wayband::headless

@@ -41,6 +41,9 @@ class HeadlessStrip : public host::ChildStrip {
   void ZOrder(host::ZOrderPosition position) override;
   host::MousePointer GetMousePointer() const override;
   void SetMousePointer(host::MousePointer pointer) override;
+  platform::DrawingContext* hDC() override { return environment_.images.Context(window_); }
+  void Cls() override;
+  void Present(platform::Size frame) override { environment_.images.Present(window_, frame); }
 
  private:
   void Dock();

@@ -13,11 +13,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/control_state.h"
 #include "core/frame_context.h"
 #include "imaging/dib32.h"
+#include "platform/geometry.h"
 #include "platform/host/control_site.h"
+#include "platform/text/logical_font.h"
 #include "platform/timer.h"
 #include "wayband/shortcut_panel.h"
 #include "wayband/shortcut_panels.h"
@@ -136,6 +139,13 @@ class ControlCore final : public host::ControlCallbacks,
   void ShowOrHideControl(host::ContainedControl& control, bool visible);
   void Resize() override;
 
+  // --- Frame pass (frame_pass.cpp) --------------------------------------------------------
+  // The height of `text` on one line in the control's Font, twips.
+  double TextHeight(std::string_view text) const;
+  // Paints the selected panel's header strip on the main target (nothing without a
+  // selection).
+  void PaintHeader(const FrameContext& frame);
+
   // --- Access ------------------------------------------------------------------------------
   const ControlState& State() const { return state_; }
   ControlState& MutableState() { return state_; }
@@ -171,6 +181,28 @@ class ControlCore final : public host::ControlCallbacks,
   void RecreateSurfaces();
   void ApplyAutoHide();
   void SetAnimationTimerEnabled(bool enabled);
+
+  // frame_pass.cpp: the steps of the frame pass, in the order the refresh runs them.
+  FrameContext BeginFrame();
+  void ChooseTargets(FrameContext& frame) const;
+  void PaintControlBackground(const FrameContext& frame);
+  void PaintToolbarBackground(const FrameContext& frame);
+  void OutlineBarArea(const FrameContext& frame);
+  void PaintSplitterStrip(const FrameContext& frame);
+  void FillButtonFaceBand(const FrameContext& frame);
+  void PaintChevron(const FrameContext& frame);
+  void OutlineControl(const FrameContext& frame);
+  void PresentFrame();
+  // The logical font of the control's Font (Tahoma 8 without one) for `context`.
+  platform::LogFont ControlLogFont(const platform::DrawingContext* context) const;
+  platform::Size ClientPixels(host::WindowHandle window) const;
+  // The rectangle the backgrounds and outlines are measured from (pixels, except that its
+  // toolbar-derived edge is the toolbar's twips value unconverted).
+  platform::Rect BarAreaRect() const;
+  // The row the bar stack ends at: the toolbar's top, or the control's bottom with the
+  // toolbar on top.
+  int32_t BarStackBottom() const;
+  int32_t FrameBarsTop() const;
   void AnimationTick();
 
   host::ControlSite* site_;

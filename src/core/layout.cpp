@@ -6,7 +6,6 @@
 #include "core/control_core.h"
 #include "core/layout_math.h"
 #include "platform/twips.h"
-#include "render/draw/drawing_flags.h"
 #include "render/scheme/scheme_update.h"
 
 namespace wayband::core {
@@ -64,31 +63,36 @@ void ControlCore::Refresh() {
   ++refreshesStarted_;
   const bool outerInRefresh = state_.InRefresh;
   state_.InRefresh = true;
-  // The frame pass paints the control and toolbar backgrounds and the bar-area outline
-  // here, then, with panels, the splitter strip after PlaceBarStack and the header after
-  // the toolbar height is set.
+  FrameContext frame = BeginFrame();
+  PaintControlBackground(frame);
+  PaintToolbarBackground(frame);
+  OutlineBarArea(frame);
   if (PanelCount() > 0) {
+    if (frame.mainTarget) frame.mainTarget->SetBkMode(platform::BackgroundMode::kTransparent);
     PlaceBarStack();
+    PaintSplitterStrip(frame);
     toolbar_->SetHeight(kToolbarExtraTwips + kBarHeight * TwipsPerPixelY());
-    // The caption height of "A" comes with the frame pass's measurement of the font.
-    PlacePanels({controlSurface_.hDC(), toolbarSurface_.hDC(), render::IsAppStyled(), 0});
-    // The frame pass paints the large bars and toolbar buttons into the rectangles placed
-    // above, runs the mouse code's hit test at the last position and paints the chevron.
+    PaintHeader(frame);
+    FillButtonFaceBand(frame);
+    PlacePanels(frame);
+    // The mouse code's hit test at the last recorded mouse position runs here, before the
+    // chevron is painted in the hover state it leaves.
+    PaintChevron(frame);
   }
   if (Alive() && splitBar_->Top() != state_.LastSplitterTop) ArrangeChildControls();
   if (Alive()) {
     state_.LastSplitterTop = platform::RoundToLong(splitBar_->Top());
-    // The frame pass outlines the control and copies the surfaces to their windows here.
+    // Arranging ran host code: take the targets afresh rather than trust the old ones.
+    ChooseTargets(frame);
+    OutlineControl(frame);
+    PresentFrame();
     ++state_.CompletedFramePasses;
   }
   state_.InRefresh = outerInRefresh;
 }
 
 void ControlCore::PlaceBarStack() {
-  const int32_t bottom = state_.ToolbarOnTop
-                             ? site_->Windows().GetClientRect(site_->hWnd()).Height()
-                             : platform::TwipsToPixels(toolbar_->Top(), TwipsPerPixelY());
-  state_.BarsTop = BarsTopFor(bottom, state_.BarsToShow);
+  state_.BarsTop = BarsTopFor(BarStackBottom(), state_.BarsToShow);
   PlaceSplitter();
 }
 
@@ -159,8 +163,12 @@ void ControlCore::RecreateSurfaces() {
   const int32_t width = platform::TwipsToPixels(site_->ScaleWidth(), TwipsPerPixelX());
   const int32_t height = platform::TwipsToPixels(site_->ScaleHeight(), TwipsPerPixelY());
   controlSurface_.Create(width, height);
-  // With the painting, the control's current window image is copied in and the control's
-  // font selected here.
+  if (platform::DrawingContext* surface = controlSurface_.hDC()) {
+    // The new image starts as what the window shows, so a frame painted in parts never
+    // shows black where the old one had pixels; captions default to the control's font.
+    if (const platform::DrawingContext* window = site_->hDC()) controlSurface_.LoadFromDC(window);
+    surface->SelectFont(platform::CreateFontIndirect(ControlLogFont(surface)));
+  }
   toolbarSurface_.Create(platform::TwipsToPixels(toolbar_->ScaleWidth(), TwipsPerPixelX()),
                          platform::TwipsToPixels(toolbar_->ScaleHeight(), TwipsPerPixelY()));
   state_.ToolbarDirty = true;

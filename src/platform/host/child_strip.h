@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/drawing_context.h"
+#include "platform/geometry.h"
 #include "platform/host/scale_mode.h"
 #include "platform/host/window_system.h"
 
@@ -31,6 +33,8 @@ struct StripDesign {
   ScaleMode scaleMode = ScaleMode::kTwips;
   MousePointer mousePointer = MousePointer::kDefault;
   bool visible = true;
+  // The colour Cls clears the strip to (a colour value; button face unless set).
+  uint32_t backColor = 0x8000000F;
 };
 
 class ChildStrip {
@@ -63,6 +67,15 @@ class ChildStrip {
   virtual void ZOrder(ZOrderPosition position) = 0;
   virtual MousePointer GetMousePointer() const = 0;
   virtual void SetMousePointer(MousePointer pointer) = 0;
+
+  // The strip's own drawing context, kept by the host between frames like the control's
+  // (ControlSite::hDC): the strip's client area in pixels; null while it has no area.
+  virtual platform::DrawingContext* hDC() = 0;
+  // Cls: clears the strip's image to its back colour.
+  virtual void Cls() = 0;
+  // The control has drawn a frame of `frame` pixels at the context's origin: the host
+  // shows it.
+  virtual void Present(platform::Size frame) = 0;
 };
 
 }  // namespace wayband::host

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/drawing_context.h"
+#include "platform/geometry.h"
 #include "platform/host/child_strip.h"
 #include "platform/host/contained_control.h"
 #include "platform/host/scale_mode.h"
@@ -87,6 +89,15 @@ class ControlSite {
   virtual void DoEvents() = 0;
   // Registers the control's callbacks (null: none). The control clears them before it goes.
   virtual void Attach(ControlCallbacks* callbacks) = 0;
+
+  // --- The control's window image -------------------------------------------------------
+  // The drawing context of the control's own window: its client area in pixels, which the
+  // host keeps between frames, so what the control draws stays until it draws again. Null
+  // while the window has no area. The context's state (font, colours, modes) persists too.
+  virtual platform::DrawingContext* hDC() = 0;
+  // The control has drawn a frame of `frame` pixels at the context's origin: the host
+  // shows it (a host that composes windows on its own schedule repaints them now).
+  virtual void Present(platform::Size frame) = 0;
 
   // --- Containment ----------------------------------------------------------------------
   // The controls whose container is this control, in the host's order.
