@@ -48,6 +48,7 @@ struct SlotRow {
 };
 
 // clang-format off
+// Styled look; the swap (SwapsEnds) comes afterwards.
 constexpr SlotRow kStyledRows[] = {
     // pressed hot   selected   top                         bottom
     {{kNo,  kNo,  kNo},  Slot::StyledBarTop,        Slot::StyledBarBottom},
@@ -58,7 +59,7 @@ constexpr SlotRow kStyledRows[] = {
     {{kYes, kAny, kYes}, Slot::StyledPressedBottom, Slot::StyledPressedTop},
 };
 
-// One colour for both ends (a flat fill), except the normal bar.
+// Plain look: one colour for both ends (a flat fill), except the normal bar; no swap.
 constexpr SlotRow kPlainRows[] = {
     // pressed hot   selected   top                 bottom
     {{kNo,  kNo,  kNo},  Slot::BarTop,       Slot::BarBottom},

@@ -7,8 +7,8 @@
 #include "render/draw/font_record.h"
 #include "render/draw/gradient.h"
 #include "render/draw/outline.h"
-#include "render/draw/tile_picture.h"
 #include "render/paint/bar_geometry.h"
+#include "render/paint/picture_tile.h"
 
 namespace wayband::render {
 namespace {
@@ -22,16 +22,6 @@ int32_t Offset(int32_t v, int32_t d) {
   return platform::ClampToLong(int64_t{v} + d);
 }
 
-// Tiles the picture over (x, y, width, height); a picture that gives no surface is skipped.
-void TilePictureOver(platform::DrawingContext* target, const Picture* picture, int32_t x, int32_t y,
-                     int32_t width, int32_t height) {
-  if (!picture) return;
-  imaging::CDib32 surface;
-  surface.CreateFromPicture(picture);
-  if (!surface.hDC()) return;
-  TilePicture(target, x, y, width, height, surface.hDC(), surface.Width(), surface.Height());
-}
-
 // The gradient and the state picture, both starting one pixel below the bar's top edge.
 void PaintBarBackground(platform::DrawingContext* target, const platform::Rect& bar,
                         const BarLook& look) {
@@ -41,7 +31,8 @@ void PaintBarBackground(platform::DrawingContext* target, const platform::Rect& 
   const int32_t belowTopEdge = Offset(bar.top, 1);
   FillGradient(target, fill.top, fill.bottom, bar.left, belowTopEdge, bar.right, bar.Height(),
                /*horizontal=*/false);
-  TilePictureOver(target, look.picture, bar.left, belowTopEdge, bar.Width(), bar.Height());
+  TilePictureOver(target, look.picture,
+                  {bar.left, belowTopEdge, bar.right, Offset(belowTopEdge, bar.Height())});
 }
 
 // Paints the background into a new cache image of the bar's size. False when the image
@@ -132,7 +123,7 @@ void PaintToolbarButton(platform::DrawingContext* target, const platform::Rect& 
   if (look.fill.filled) {
     FillGradient(target, look.fill.top, look.fill.bottom, button.left, button.top, button.Width(),
                  button.Height(), /*horizontal=*/false);
-    TilePictureOver(target, look.picture, button.left, button.top, button.Width(), button.Height());
+    TilePictureOver(target, look.picture, button);
   }
   if (look.icon) {
     const platform::Point at = ToolbarButtonIconPosition(button);
