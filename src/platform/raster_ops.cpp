@@ -1,4 +1,5 @@
 // BitBlt, StretchBlt, PatBlt and TransparentBlt over the shared row loop.
+#include <cstring>
 #include <optional>
 
 #include "platform/blit_engine.h"
@@ -37,6 +38,27 @@ bool DestinationTransfer(DrawingContext& dst, Extent xs, Extent ys, uint8_t inde
   return true;
 }
 
+// An unscaled, unmirrored copy between two distinct 32-bit bitmaps moves whole words
+// unchanged, so each row is one block copy (the presentation of a frame is such a copy).
+// Copies within one bitmap take the general path, which reads the old pixels.
+bool IsPlainWordCopy(const Bitmap& source, const Bitmap& target, const AxisMap& columns,
+                     const AxisMap& rows) {
+  return &source != &target && source.bitCount() == 32 && target.bitCount() == 32 &&
+         columns.IsContiguous() && rows.IsContiguous();
+}
+
+void CopyWordRows(const Bitmap& source, Bitmap& target, const AxisMap& columns,
+                  const AxisMap& rows) {
+  constexpr size_t kWordBytes = 4;
+  const size_t rowBytes = static_cast<size_t>(columns.count()) * kWordBytes;
+  const size_t dstOffset = static_cast<size_t>(columns.dstStart()) * kWordBytes;
+  const size_t srcOffset = static_cast<size_t>(columns.Source(0)) * kWordBytes;
+  for (int32_t j = 0; j < rows.count(); ++j) {
+    std::memcpy(target.Row(rows.dstStart() + j) + dstOffset, source.Row(rows.Source(j)) + srcOffset,
+                rowBytes);
+  }
+}
+
 // A raster operation that reads the source: the source block (sx, sy) is scaled onto the
 // destination block (dx, dy) by nearest neighbour.
 bool SourceTransfer(DrawingContext& dst, Extent dx, Extent dy, const DrawingContext* src, Extent sx,
@@ -49,6 +71,10 @@ bool SourceTransfer(DrawingContext& dst, Extent dx, Extent dy, const DrawingCont
   if (columns.IsEmpty() || rows.IsEmpty()) return true;
   const SourceRows sourceRows(source, src->BkColor(), dst, *target);
   if (!sourceRows.Ready()) return false;
+  if (index == RopIndex(SRCCOPY) && IsPlainWordCopy(source, *target, columns, rows)) {
+    CopyWordRows(source, *target, columns, rows);
+    return true;
+  }
   std::optional<DevicePattern> pattern;
   if (RopUsesPattern(index)) {
     pattern.emplace(dst.brush(), dst, *target);
