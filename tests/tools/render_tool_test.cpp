@@ -58,6 +58,18 @@ class RenderTool : public ::testing::Test {
     return size;
   }
 
+  // The RGB pixels of a PNG file, rows from the top; empty when it cannot be read.
+  static std::vector<uint8_t> PngRgb(const fs::path& path, uint32_t* width) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
+    image.format = PNG_FORMAT_RGB;
+    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) pixels.clear();
+    *width = image.width;
+    return pixels;
+  }
+
   fs::path dir_;
   std::ostringstream out_;
   std::ostringstream err_;
@@ -165,6 +177,37 @@ TEST_F(RenderTool, StateWritesTheSnapshotBesideThePng) {
   EXPECT_EQ(json["panels"][2]["bVisible"], false);
   EXPECT_EQ(json["panels"][1]["rcItem"]["top"].get<int>(), json["BarsTop"].get<int>() + 32);
   EXPECT_EQ(json["ctlToolbar"]["pixels"]["right"], 200);
+}
+
+// The selected panel's child control is drawn as its placeholder where the host placed
+// it, and the splitter strip shows what was painted into its window.
+TEST_F(RenderTool, ChildControlsAndStripsAreComposedAtTheirWindows) {
+  const fs::path scene = Write("scene.json", R"({
+    "panels": [{"key": "a", "caption": "A", "selected": true,
+                "control": {"label": "", "color": "#00FF00"}}, {"key": "b"}],
+    "properties": {"BarsToShow": 2, "AutoHide": false, "BackColor": "#FF0000"}
+  })");
+  const fs::path state = dir_ / "state.json";
+  ASSERT_EQ(Run({"--state", state.string(), scene.string(), (dir_ / "out.png").string()}),
+            kExitRendered);
+  uint32_t width = 0;
+  const std::vector<uint8_t> rgb = PngRgb(dir_ / "out.png", &width);
+  ASSERT_FALSE(rgb.empty());
+  const auto at = [&](int x, int y) {
+    const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + static_cast<size_t>(x)) * 3];
+    return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+  };
+  const auto json = nlohmann::json::parse(std::ifstream(state));
+  const auto& child = json["containedControls"][0]["geometry"]["pixels"];
+  const int cx = (child["left"].get<int>() + child["right"].get<int>()) / 2;
+  const int cy = (child["top"].get<int>() + child["bottom"].get<int>()) / 2;
+  EXPECT_EQ(at(cx, cy), 0x00FF00u);
+  EXPECT_NE(at(cx, child["bottom"].get<int>() + 1), 0x00FF00u);
+  // The splitter is painted from BackColor darkened: red, never the empty black.
+  const auto& split = json["ctlSplitBar"]["pixels"];
+  const uint32_t splitter = at(split["left"].get<int>() + 2, split["top"].get<int>() + 1);
+  EXPECT_NE(splitter, 0u);
+  EXPECT_EQ(splitter & 0x00FFFFu, 0u) << std::hex << splitter;
 }
 
 TEST_F(RenderTool, MissingIconAndPictureFilesWarnAndTheRenderGoesOn) {

@@ -161,10 +161,10 @@ Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDir
   const Context c{reader, {reader, sceneDirectory, warn}};
   const Field root = reader.Root();
   reader.ExpectObject(root, "a scene");
-  reader.ExpectOnlyKeys(
-      root,
-      {"desktop", "twipsPerPixel", "size", "userMode", "icons", "panels", "properties", "steps"},
-      "a scene");
+  reader.ExpectOnlyKeys(root,
+                        {"desktop", "twipsPerPixel", "size", "userMode", "icons",
+                         "initialProperties", "panels", "properties", "steps"},
+                        "a scene");
   Scene scene;
   scene.desktop = std::string(platform::kDefaultDesktopPreset);
   if (auto desktop = reader.Member(root, "desktop")) {
@@ -184,6 +184,9 @@ Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDir
   if (auto userMode = reader.Member(root, "userMode"))
     scene.userMode = reader.Boolean(*userMode, "userMode");
   if (auto icons = reader.Member(root, "icons")) scene.icons = ReadIcons(c, *icons);
+  if (auto initial = reader.Member(root, "initialProperties")) {
+    scene.initialProperties = ReadAssignments(c.values, *initial, WaybandInterface());
+  }
   if (auto panels = reader.Member(root, "panels")) scene.panels = ReadPanels(c, *panels);
   if (auto properties = reader.Member(root, "properties")) {
     scene.properties = ReadAssignments(c.values, *properties, WaybandInterface());

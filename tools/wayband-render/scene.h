@@ -9,14 +9,17 @@
 //     "panels": [{"key": "mail", "caption": "Mail", "iconKey": "mail",
 //                 "control": {"label": "Inbox"}, "selected": true,
 //                 "BackColor1": "#FFCC00", "Visible": true, ...}],
+//     "initialProperties": {"BarPicture": "assets/sand.bmp"},
 //     "properties": {"BarsToShow": 3, "BackColor": "#336699", ...},
 //     "steps": [{"resize": {"width": 240, "height": 500}},
 //               {"set": {"RightToLeft": true}}, {"select": "mail"}]
 //   }
 //
-// Panels are added first, then the control's properties are assigned (so that BarsToShow
-// can count the panels). Panel entries take the panel interface's property names besides
-// their own keys. Each step changes the scene and is rendered on its own.
+// "initialProperties" are assigned before the panels are added, as properties stored with a
+// form are; "properties" after them, so that BarsToShow can count the panels. (The bars
+// cache their normal look when first painted, so a BarPicture assigned after the panels
+// shows on normal bars only after the next resize.) Panel entries take the panel interface's
+// property names besides their own keys. Each step changes the scene and is rendered on its own.
 #pragma once
 
 #include <cstdint>
@@ -67,6 +70,7 @@ struct Scene {
   int32_t height = 0;
   bool userMode = true;
   std::vector<IconScene> icons;
+  std::vector<Assignment> initialProperties;
   std::vector<PanelScene> panels;
   std::vector<Assignment> properties;
   std::vector<Step> steps;

@@ -38,6 +38,7 @@ SceneRenderer::SceneRenderer(const Scene& scene, const SceneReader& reader, Warn
   control_->InitProperties();
   site_->Show();
   LoadIcons();
+  Assign(*control_, scene.initialProperties);
   for (const PanelScene& panel : scene.panels)
     AddPanel(panel);
   Assign(*control_, scene.properties);
@@ -104,7 +105,7 @@ void SceneRenderer::Apply(const Step& step) {
 }
 
 imaging::CDib32 SceneRenderer::Render() {
-  return ComposeWindowImage(*control_, host_.Windows(), placeholders_);
+  return ComposeWindowImage(*control_, host_, placeholders_);
 }
 
 }  // namespace wayband::render_tool

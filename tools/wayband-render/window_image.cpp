@@ -31,6 +31,16 @@ void CopyView(const SurfaceView& view, int32_t x, int32_t y, imaging::CDib32& im
   }
 }
 
+// What the window shows, or the surface when nothing was presented to it.
+SurfaceView Shown(const headless::HeadlessHost& host, host::WindowHandle window,
+                  SurfaceView surface) {
+  const platform::Bitmap* image = host.WindowImage(window);
+  if (!image || image->bitCount() != static_cast<int>(kBytesPerPixel * 8)) return surface;
+  return SurfaceView(image->bits(), image->width(), image->height(),
+                     static_cast<size_t>(image->stride()),
+                     image->rowOrder() == platform::RowOrder::kBottomUp);
+}
+
 platform::ColorRef Translated(uint32_t color) {
   platform::ColorRef plain = 0;
   return platform::OleTranslateColor(color, &plain) ? plain : 0;
@@ -54,24 +64,26 @@ void DrawPlaceholder(const InspectedRect& r, const PlaceholderLook& look, imagin
 
 }  // namespace
 
-imaging::CDib32 ComposeWindowImage(const Wayband& control, const host::WindowSystem& windows,
+imaging::CDib32 ComposeWindowImage(const Wayband& control, headless::HeadlessHost& host,
                                    const Placeholders& placeholders) {
   const WaybandInspection state = control.Inspect();
   imaging::CDib32 image;
   if (!image.Create(state.clientWidth, state.clientHeight)) return image;
-  CopyView(control.InspectSurface(InspectedSurface::kControl), 0, 0, image);
+  CopyView(Shown(host, control.hwnd(), control.InspectSurface(InspectedSurface::kControl)), 0, 0,
+           image);
 
   std::map<host::WindowHandle, const InspectedControl*> contained;
   for (const InspectedControl& child : state.containedControls)
     contained[child.geometry.window] = &child;
   // Children come front first: draw them in reverse.
-  for (const host::WindowHandle window : std::views::reverse(windows.GetChildren(control.hwnd()))) {
+  for (const host::WindowHandle window :
+       std::views::reverse(host.Windows().GetChildren(control.hwnd()))) {
     if (window == state.ctlToolbar.window && state.ctlToolbar.visible) {
-      CopyView(control.InspectSurface(InspectedSurface::kToolbar), state.ctlToolbar.pixels.left,
-               state.ctlToolbar.pixels.top, image);
+      CopyView(Shown(host, window, control.InspectSurface(InspectedSurface::kToolbar)),
+               state.ctlToolbar.pixels.left, state.ctlToolbar.pixels.top, image);
     } else if (window == state.ctlSplitBar.window && state.ctlSplitBar.visible) {
-      CopyView(control.InspectSurface(InspectedSurface::kSplitter), state.ctlSplitBar.pixels.left,
-               state.ctlSplitBar.pixels.top, image);
+      CopyView(Shown(host, window, control.InspectSurface(InspectedSurface::kSplitter)),
+               state.ctlSplitBar.pixels.left, state.ctlSplitBar.pixels.top, image);
     } else if (const auto child = contained.find(window);
                child != contained.end() && child->second->geometry.visible) {
       const auto look = placeholders.find(window);
