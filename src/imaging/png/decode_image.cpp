@@ -1,6 +1,7 @@
 #include "imaging/png/decode_image.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "imaging/png/adam7.h"
 #include "imaging/png/checked_size.h"
@@ -63,7 +64,10 @@ Status PlanBuffers(const ImageHeader& header, const DecodeLimits& limits, Buffer
 
 // Inflates the image data into `output` and zeroes whatever it did not produce.
 Status InflateScanlines(const PngFile& file, const Inflater& inflater, std::span<uint8_t> output) {
-  if (file.header.compression != kCompressionDeflate) return Status::kCorruptData;
+  if (file.header.compression != kCompressionDeflate) {
+    std::fill(output.begin(), output.end(), uint8_t{0});
+    return Status::kCorruptData;
+  }
   const std::span<const uint8_t> compressed(file.compressed);
   const InflateResult result =
       inflater.Inflate(compressed.subspan(std::min(compressed.size(), kZlibHeaderBytes)), output);
@@ -138,9 +142,13 @@ DecodedImage DecodeImage(const PngFile& file, const Inflater& inflater,
     image.outcome = DecodeOutcome::kLimitExceeded;
     return image;
   }
-  std::vector<uint8_t> scanlines(plan.scanlineBytes);
-  image.inflateStatus =
-      InflateScanlines(file, inflater, std::span(scanlines).first(plan.inflateCapacity));
+  // Left uninitialised: inflate writes the front, and InflateScanlines and the line below
+  // zero everything it did not write, so the large buffer is filled once.
+  const auto buffer = std::make_unique_for_overwrite<uint8_t[]>(plan.scanlineBytes);
+  const std::span<uint8_t> scanlines(buffer.get(), plan.scanlineBytes);
+  image.inflateStatus = InflateScanlines(file, inflater, scanlines.first(plan.inflateCapacity));
+  std::fill(scanlines.begin() + static_cast<ptrdiff_t>(plan.inflateCapacity), scanlines.end(),
+            uint8_t{0});
   std::vector<uint8_t> deinterlaced;
   const ScanlineView rows = UnfilterImage(header, scanlines, deinterlaced);
   if (OutputBitCount(header) >= 24) {
