@@ -82,6 +82,9 @@ struct BadScene {
   const char* message;
 };
 
+// Nesting far deeper than any scene needs.
+const std::string kDeepScene = std::string(100, '[') + std::string(100, ']');
+
 class RenderToolBadScene : public RenderTool, public ::testing::WithParamInterface<BadScene> {};
 
 TEST_P(RenderToolBadScene, NamesFileLineAndProblemAndExitsWith2) {
@@ -100,6 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadScene{"Syntax", "{\n  \"size\": {\"width\": 10,\n  }\n}\n", 3, "syntax error"},
         BadScene{"Truncated", "{\n  \"panels\": [\n", 3, "unexpected end of input"},
+        BadScene{"TooDeep", kDeepScene.c_str(), 1, "nested more than 64 deep"},
         BadScene{"DuplicateKey", "{\n \"userMode\": true,\n \"userMode\": false\n}", 3,
                  "given twice"},
         BadScene{"UnknownTopKey", "{\n  \"size\": {},\n  \"colour\": 1\n}", 3,

@@ -12,6 +12,10 @@ namespace {
 
 using json = Json;
 
+// Scenes are shallow; deeper nesting is refused before the pointers of its values (each as
+// long as its depth) grow without bound.
+constexpr size_t kMaxDepth = 64;
+
 // Line and column of a byte offset, from the offsets where lines start.
 class LineIndex {
  public:
@@ -110,10 +114,20 @@ class LocatingHandler final : public nlohmann::json_sax<json> {
   TextLocation Here() const { return lines_.At(consumed_ > 0 ? consumed_ - 1 : 0); }
 
   // The parser's message without its numbered prefix and its own position.
-  static std::string Reason(const std::string& what) {
-    const size_t column = what.find("column ");
-    const size_t colon = what.find(": ", column == std::string::npos ? 0 : column);
-    return colon == std::string::npos ? what : what.substr(colon + 2);
+  // The parser's message without its numbered prefix, its own position and the bytes it
+  // last read (which may not be printable).
+  static std::string Reason(std::string what) {
+    if (what.starts_with("[")) {
+      if (const size_t end = what.find("] "); end != std::string::npos) what.erase(0, end + 2);
+    }
+    if (what.starts_with("parse error")) {
+      if (const size_t colon = what.find(": "); colon != std::string::npos)
+        what.erase(0, colon + 2);
+    }
+    if (const size_t lastRead = what.find("; last read"); lastRead != std::string::npos) {
+      what.resize(lastRead);
+    }
+    return what;
   }
 
   void Fail(TextLocation where, std::string message) {
@@ -148,6 +162,10 @@ class LocatingHandler final : public nlohmann::json_sax<json> {
   }
 
   bool Enter(json container) {
+    if (stack_.size() >= kMaxDepth) {
+      Fail(Here(), "values are nested more than " + std::to_string(kMaxDepth) + " deep");
+      return false;
+    }
     std::string pointer;
     json* value = Add(std::move(container), &pointer);
     stack_.push_back({value, std::move(pointer)});

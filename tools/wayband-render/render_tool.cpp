@@ -95,6 +95,10 @@ bool WriteOutputs(SceneRenderer& renderer, const Arguments& args, size_t step, s
 }  // namespace
 
 int RunRenderTool(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << kUsage;
+    return kExitRendered;
+  }
   const auto parsed = ParseArguments(args, err);
   if (!parsed) return kExitBadInput;
   const Warn warn = [&err](const std::string& message) { err << message << "\n"; };
