@@ -5,9 +5,7 @@
 // person to look at; the test checks every swatch and that each caption inks only its own
 // rectangle.
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -25,6 +23,7 @@
 #include "render/draw/grip.h"
 #include "render/draw/outline.h"
 #include "render/scheme/scheme_update.h"
+#include "support/png_file.h"
 
 namespace wayband::test {
 namespace {
@@ -97,36 +96,6 @@ class Sheet {
  private:
   Canvas canvas_;
 };
-
-bool WritePng(const Canvas& canvas, const std::filesystem::path& path) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    std::fclose(file);
-    return false;
-  }
-  png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.Width()),
-               static_cast<png_uint_32>(canvas.Height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  std::vector<png_byte> row(static_cast<size_t>(canvas.Width()) * 3);
-  for (int32_t y = 0; y < canvas.Height(); ++y) {
-    for (int32_t x = 0; x < canvas.Width(); ++x) {
-      const ColorRef c = canvas.At(x, y);
-      row[static_cast<size_t>(x) * 3] = platform::GetRValue(c);
-      row[static_cast<size_t>(x) * 3 + 1] = platform::GetGValue(c);
-      row[static_cast<size_t>(x) * 3 + 2] = platform::GetBValue(c);
-    }
-    png_write_row(png, row.data());
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return std::fclose(file) == 0;
-}
 
 std::filesystem::path SheetFolder() {
   if (const char* folder = std::getenv("WAYBAND_PALETTE_SHEET")) return folder;
@@ -274,7 +243,10 @@ TEST_F(PaletteSheet, RendersEveryPresetPaletteAndTheCaptions) {
   const std::filesystem::path folder = SheetFolder();
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  EXPECT_TRUE(WritePng(sheet.canvas(), folder / "palette_sheet.png")) << folder;
+  const Canvas& canvas = sheet.canvas();
+  EXPECT_TRUE(testing::WritePng(folder / "palette_sheet.png", canvas.Width(), canvas.Height(),
+                                [&canvas](int32_t x, int32_t y) { return canvas.At(x, y); }))
+      << folder;
 }
 
 }  // namespace

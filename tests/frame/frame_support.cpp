@@ -1,24 +1,12 @@
 #include "frame_support.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "imaging/byte_array3.h"
 #include "imaging/icon_sizes.h"
 
 namespace wayband::testing {
-
-platform::ColorRef ColorAt(const imaging::CDib32& surface, int32_t x, int32_t y) {
-  return platform::ColorFromPixel(surface.PixelAt(x, y));
-}
-
-platform::ColorRef ColorAt(const platform::Bitmap& bitmap, int32_t x, int32_t y) {
-  if (x < 0 || y < 0 || x >= bitmap.width() || y >= bitmap.height()) return platform::CLR_INVALID;
-  return platform::ColorFromPixel(bitmap.PixelAt(x, y));
-}
 
 platform::ColorRef GradientRow(platform::ColorRef c1, platform::ColorRef c2, int32_t p,
                                int32_t length) {
@@ -30,12 +18,6 @@ platform::ColorRef GradientRow(platform::ColorRef c1, platform::ColorRef c2, int
   return platform::RGB(channel(platform::GetRValue(c1), platform::GetRValue(c2)),
                        channel(platform::GetGValue(c1), platform::GetGValue(c2)),
                        channel(platform::GetBValue(c1), platform::GetBValue(c2)));
-}
-
-int ChannelDistance(platform::ColorRef a, platform::ColorRef b) {
-  return std::max({std::abs(platform::GetRValue(a) - platform::GetRValue(b)),
-                   std::abs(platform::GetGValue(a) - platform::GetGValue(b)),
-                   std::abs(platform::GetBValue(a) - platform::GetBValue(b))});
 }
 
 std::optional<platform::Rect> InkBounds(const ColorSource& actual, const ColorSource& background,
@@ -95,37 +77,6 @@ Screen ComposeScreen(headless::HeadlessHost& host, host::WindowHandle control) {
     LayOver(screen, *strip, {rect.left, rect.top});
   }
   return screen;
-}
-
-bool WritePng(const Screen& screen, const std::filesystem::path& path) {
-  if (screen.width <= 0 || screen.height <= 0) return false;
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  bool ok = false;
-  if (png && info && setjmp(png_jmpbuf(png)) == 0) {
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(screen.width),
-                 static_cast<png_uint_32>(screen.height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<png_byte> row(static_cast<size_t>(screen.width) * 3);
-    for (int32_t y = 0; y < screen.height; ++y) {
-      for (int32_t x = 0; x < screen.width; ++x) {
-        const platform::ColorRef c = screen.At(x, y);
-        row[static_cast<size_t>(x) * 3] = platform::GetRValue(c);
-        row[static_cast<size_t>(x) * 3 + 1] = platform::GetGValue(c);
-        row[static_cast<size_t>(x) * 3 + 2] = platform::GetBValue(c);
-      }
-      png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    ok = true;
-  }
-  png_destroy_write_struct(&png, &info);
-  std::fclose(file);
-  return ok;
 }
 
 namespace {

@@ -1,7 +1,7 @@
-// What the frame tests read and build: pixels of surfaces and window images as plain
-// colours, the gradient arithmetic the platform fills with, ink found against a known
-// background, the screen a control shows (its window with the strips laid over it), PNG
-// files of it, and icons made directly from pixel arrays.
+// What the frame tests read and build (beside tests/support's colour reading): the gradient
+// arithmetic the platform fills with, ink found against a known background, the screen a control
+// shows (its window with the strips laid over it), PNG files of it, and icons made directly from
+// pixel arrays.
 #pragma once
 
 #include <cstdint>
@@ -17,24 +17,18 @@
 #include "platform/bitmap.h"
 #include "platform/color.h"
 #include "platform/geometry.h"
+#include "support/png_file.h"
+#include "support/surface_colors.h"
 
 namespace wayband::testing {
-
-// The colour at (x, y) of a surface or bitmap, alpha dropped.
-platform::ColorRef ColorAt(const imaging::CDib32& surface, int32_t x, int32_t y);
-platform::ColorRef ColorAt(const platform::Bitmap& bitmap, int32_t x, int32_t y);
 
 // Row p of a vertical gradient `length` rows long from c1 to c2, as the platform's
 // gradient primitive fills it (16-bit channels, linear per row, high byte shown).
 platform::ColorRef GradientRow(platform::ColorRef c1, platform::ColorRef c2, int32_t p,
                                int32_t length);
 
-// Largest difference of any channel.
-int ChannelDistance(platform::ColorRef a, platform::ColorRef b);
-
 // The bounding box of the pixels of `area` that differ by more than `tolerance` in some
 // channel from what `background(x, y)` expects there; nothing when none do.
-using ColorSource = std::function<platform::ColorRef(int32_t x, int32_t y)>;
 std::optional<platform::Rect> InkBounds(const ColorSource& actual, const ColorSource& background,
                                         const platform::Rect& area, int tolerance);
 
@@ -49,7 +43,10 @@ struct Screen {
 Screen ComposeScreen(headless::HeadlessHost& host, host::WindowHandle control);
 
 // Writes the screen as an 8-bit RGB PNG file; false when it cannot.
-bool WritePng(const Screen& screen, const std::filesystem::path& path);
+inline bool WritePng(const Screen& screen, const std::filesystem::path& path) {
+  return WritePng(path, screen.width, screen.height,
+                  [&screen](int32_t x, int32_t y) { return screen.At(x, y); });
+}
 
 // An icon under `key` with 16- and 24-pixel 32-bit images: a disc of `color` with a soft
 // edge and a white highlight, transparent around it.

@@ -11,7 +11,7 @@
 
 #include "icon_file_builder.h"
 #include "icon_test_support.h"
-#include "png_writer.h"
+#include "support/png_file.h"
 
 namespace wayband::imaging {
 namespace {
@@ -134,12 +134,8 @@ TEST(IconSheet, IconsFromIconFilesDrawAtEverySizeEnabledAndDisabled) {
 
   if (const char* folder = std::getenv("WAYBAND_ICON_SHEET")) {
     const std::filesystem::path dir(folder);
-    EXPECT_TRUE(testing::WritePngRgb(sheet, dir / "icon_sheet.png"));
-    CDib32 large;
-    large.Create(sheet.Width() * 4, sheet.Height() * 4);
-    large.StretchFromDC(sheet.hDC(), 0, 0, sheet.Width(), sheet.Height(), platform::SRCCOPY,
-                        large.Width(), large.Height());
-    EXPECT_TRUE(testing::WritePngRgb(large, dir / "icon_sheet_x4.png"));
+    EXPECT_TRUE(wayband::testing::WritePng(sheet, dir / "icon_sheet.png"));
+    EXPECT_TRUE(wayband::testing::WritePng(sheet, dir / "icon_sheet_x4.png", 4));
   }
 }
 

@@ -3,13 +3,12 @@
 // working directory, for a person to look at. The test
 // checks that every caption left ink in its own row.
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/text/text_output.h"
+#include "support/png_file.h"
 #include "text_surface.h"
 
 namespace wayband::platform {
@@ -66,37 +65,6 @@ std::vector<SheetRow> Rows() {
   };
 }
 
-// Writes the bitmap as an RGB PNG, each pixel as a `scale` x `scale` block.
-bool WritePng(const Bitmap& bitmap, const std::string& path, int32_t scale) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    std::fclose(file);
-    return false;
-  }
-  png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width() * scale),
-               static_cast<png_uint_32>(bitmap.height() * scale), 8, PNG_COLOR_TYPE_RGB,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  std::vector<png_byte> row(static_cast<size_t>(bitmap.width() * scale) * 3);
-  for (int32_t y = 0; y < bitmap.height() * scale; ++y) {
-    for (int32_t x = 0; x < bitmap.width() * scale; ++x) {
-      const ColorRef c = ColorFromPixel(bitmap.PixelAt(x / scale, y / scale));
-      row[static_cast<size_t>(x) * 3] = GetRValue(c);
-      row[static_cast<size_t>(x) * 3 + 1] = GetGValue(c);
-      row[static_cast<size_t>(x) * 3 + 2] = GetBValue(c);
-    }
-    png_write_row(png, row.data());
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return std::fclose(file) == 0;
-}
-
 TEST(CaptionSheet, RendersEveryCaptionInItsRowAndWritesThePng) {
   const std::vector<SheetRow> rows = Rows();
   TextSurface sheet(kSheetWidth, kRowHeight * static_cast<int32_t>(rows.size()), kSheetBackground);
@@ -122,8 +90,15 @@ TEST(CaptionSheet, RendersEveryCaptionInItsRowAndWritesThePng) {
     }
     EXPECT_TRUE(inked) << rows[i].label;
   }
-  EXPECT_TRUE(WritePng(sheet.bitmap(), "text_caption_sheet.png", 1));
-  EXPECT_TRUE(WritePng(sheet.bitmap(), "text_caption_sheet_x3.png", kZoom));
+  const Bitmap& bitmap = sheet.bitmap();
+  const auto colorAt = [&bitmap](int32_t x, int32_t y) {
+    return wayband::testing::ColorAt(bitmap, x, y);
+  };
+  for (const int32_t scale : {1, kZoom}) {
+    const char* name = scale == 1 ? "text_caption_sheet.png" : "text_caption_sheet_x3.png";
+    EXPECT_TRUE(wayband::testing::WritePng(name, bitmap.width(), bitmap.height(), colorAt, scale))
+        << name;
+  }
 }
 
 }  // namespace

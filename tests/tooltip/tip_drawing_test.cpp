@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "headless/tip_drawing.h"
-#include "icons/png_writer.h"
 #include "imaging/dib32.h"
 #include "platform/system_colors.h"
 #include "platform/tooltip/tool_info.h"
+#include "support/png_file.h"
 
 namespace wayband::headless {
 namespace {
@@ -80,12 +80,8 @@ TEST_F(TipDrawingTest, BorderedInfoBoxWithTextAndShadow) {
   EXPECT_EQ(At(box.left, box.bottom), kDesk);
 
   std::filesystem::path dir = std::filesystem::temp_directory_path();
-  imaging::CDib32 zoomed;
-  zoomed.Create(surface_.Width() * 3, surface_.Height() * 3);
-  zoomed.StretchFromDC(surface_.hDC(), 0, 0, surface_.Width(), surface_.Height(), platform::SRCCOPY,
-                       zoomed.Width(), zoomed.Height());
-  EXPECT_TRUE(imaging::testing::WritePngRgb(surface_, dir / "tooltip_tip.png"));
-  EXPECT_TRUE(imaging::testing::WritePngRgb(zoomed, dir / "tooltip_tip_x3.png"));
+  EXPECT_TRUE(testing::WritePng(surface_, dir / "tooltip_tip.png"));
+  EXPECT_TRUE(testing::WritePng(surface_, dir / "tooltip_tip_x3.png", 3));
 }
 
 TEST_F(TipDrawingTest, NoShadowWithoutTheClassStyleAndPrefixesFollowTheStyle) {
