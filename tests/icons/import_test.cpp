@@ -110,19 +110,6 @@ TEST(PngImport, TwentyPixelsAreStoredAtSixteenAfterResampling) {
   EXPECT_EQ(ArrayPixel(array, 0, 0), Argb(255, 255, 255, 255));
 }
 
-TEST(PngImport, NotSquareShowsThePngMessageAndStoresNothing) {
-  CIconBytes icon;
-  icon.SetBytes(1, kKind32Bit, ByteArray3(4, 24, 24));
-  MessageCatcher messages;
-  ImportBytes(icon, "wide.png", testing::WritePng(Badge(30, 20)));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0],
-            (testing::ShownMessage{"This image is not supported. PNG images must have equal "
-                                   "width and height.",
-                                   "Merrowind PNG Decoder", 0x30}));
-  EXPECT_EQ(FilledSlots(icon), (Slots{{1, 4}}));  // what was stored before stays
-}
-
 TEST(PngImport, RgbImagesAreOpaque) {
   CIconBytes icon;
   ImportBytes(icon, "rgb.png", testing::WritePng(Badge(24, 24), /*alpha=*/false));
@@ -251,17 +238,34 @@ TEST(PictureImport, SquarePicturesAreResampledToTheNearestStandardSize) {
   EXPECT_EQ(ArrayPixel(array, 21, 16), Argb(0, 20, 90, 220));
 }
 
-TEST(PictureImport, NotSquareShowsThePictureMessageAndHoldsNoPicture) {
-  CIconBytes icon;
-  MessageCatcher messages;
-  ImportBytes(icon, "wide.gif", testing::WriteGif(Badge(24, 16)));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text,
-            "This image is not supported. Images must have equal width and height.");
-  EXPECT_EQ(messages.shown[0].title, "Merrowind Image Renderer");
-  EXPECT_EQ(messages.shown[0].flags, kImportMessageFlags);
-  EXPECT_TRUE(FilledSlots(icon).empty());
-  EXPECT_FALSE(icon.HoldsPicture());
+// A picture that is not square shows its route's message once, stores nothing and holds
+// no picture; what was stored before stays.
+TEST(Import, NotSquareShowsTheMessageOfItsRoute) {
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    testing::ShownMessage message;
+  };
+  const Case cases[] = {
+      {"wide.png",
+       testing::WritePng(Badge(30, 20)),
+       {"This image is not supported. PNG images must have equal width and height.",
+        "Merrowind PNG Decoder", 0x30}},
+      {"wide.gif",
+       testing::WriteGif(Badge(24, 16)),
+       {"This image is not supported. Images must have equal width and height.",
+        "Merrowind Image Renderer", 0x30}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CIconBytes icon;
+    icon.SetBytes(1, kKind32Bit, ByteArray3(4, 24, 24));
+    MessageCatcher messages;
+    ImportBytes(icon, c.name, c.bytes);
+    EXPECT_EQ(messages.shown, std::vector<testing::ShownMessage>{c.message});
+    EXPECT_EQ(FilledSlots(icon), (Slots{{1, 4}}));
+    EXPECT_FALSE(icon.HoldsPicture());
+  }
 }
 
 TEST(PictureImport, SixtyFourPixelsWideIsIgnoredWithoutAMessage) {
