@@ -20,9 +20,8 @@ using testing::Bgra;
 using testing::IconImageSpec;
 using testing::IconPixel;
 
-constexpr int32_t kCell = 40;
-constexpr int32_t kSizes[] = {0, 1, 2};  // 16, 24, 32
-constexpr int32_t kColumns = 6;          // three sizes enabled, then disabled
+constexpr int32_t kCell = testing::kSheetCell;
+constexpr int32_t kColumns = testing::kSheetColumns;
 
 template <class Fn>
 IconImageSpec Paint(int32_t size, int bitCount, Fn&& pixel) {
@@ -78,26 +77,9 @@ CIconBytes IconFromFile(const std::vector<IconImageSpec>& images) {
 }
 
 CDib32 Background(int32_t width, int32_t height) {
-  CDib32 sheet;
-  sheet.Create(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) {
-      const bool dark = ((x / 4) + (y / 4)) % 2 != 0;
-      const auto shade = static_cast<uint8_t>((dark ? 170 : 215) - (x % kCell) / 2);
-      sheet.SetPixelAt(x, y, Bgra(shade, shade, shade, 255));
-    }
-  }
-  return sheet;
-}
-
-void DrawRow(const CIconBytes& icon, CDib32& sheet, int32_t row) {
-  for (int32_t column = 0; column < kColumns; ++column) {
-    const int32_t sizeIndex = kSizes[column % 3];
-    const int32_t size = IconPixels(sizeIndex);
-    const int32_t x = column * kCell + (kCell - size) / 2;
-    const int32_t y = row * kCell + (kCell - size) / 2;
-    icon.DrawIcon(sheet.hDC(), sizeIndex, kKind32Bit, x, y, column < 3);
-  }
+  return testing::CheckerSheet(width, height, [](int32_t x, bool dark) {
+    return static_cast<uint8_t>((dark ? 170 : 215) - (x % kCell) / 2);
+  });
 }
 
 TEST(IconSheet, IconsFromIconFilesDrawAtEverySizeEnabledAndDisabled) {
@@ -112,15 +94,15 @@ TEST(IconSheet, IconsFromIconFilesDrawAtEverySizeEnabledAndDisabled) {
 
   CDib32 sheet = Background(kColumns * kCell, 3 * kCell);
   const CDib32 clean = Background(kColumns * kCell, 3 * kCell);
-  DrawRow(disc, sheet, 0);
-  DrawRow(flag, sheet, 1);
-  DrawRow(tile, sheet, 2);
+  testing::DrawSheetRow(disc, sheet, 0);
+  testing::DrawSheetRow(flag, sheet, 1);
+  testing::DrawSheetRow(tile, sheet, 2);
 
   // Centres carry the icons' colours (grey when disabled); the tile's cut corners and the
   // space below the flag show the sheet.
   for (int32_t column = 0; column < kColumns; ++column) {
     const int32_t cx = column * kCell + kCell / 2;
-    const int32_t size = IconPixels(kSizes[column % 3]);
+    const int32_t size = IconPixels(column % 3);
     const uint32_t centre = sheet.PixelAt(cx, kCell / 2);
     const bool grey = testing::Channel(centre, 0) == testing::Channel(centre, 2);
     EXPECT_EQ(grey, column >= 3) << column;

@@ -70,6 +70,28 @@ CDib32 FilledDib(int32_t width, int32_t height, uint32_t word) {
   return dib;
 }
 
+void DrawSheetRow(const CIconBytes& icon, CDib32& sheet, int32_t row) {
+  for (int32_t column = 0; column < kSheetColumns; ++column) {
+    const int32_t sizeIndex = column % 3;
+    const int32_t size = IconPixels(sizeIndex);
+    icon.DrawIcon(sheet.hDC(), sizeIndex, kKind32Bit, column * kSheetCell + (kSheetCell - size) / 2,
+                  row * kSheetCell + (kSheetCell - size) / 2, column < 3);
+  }
+}
+
+CDib32 CheckerSheet(int32_t width, int32_t height,
+                    const std::function<uint8_t(int32_t x, bool dark)>& shade) {
+  CDib32 sheet;
+  sheet.Create(width, height);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) {
+      const uint8_t grey = shade(x, ((x / 4) + (y / 4)) % 2 != 0);
+      sheet.SetPixelAt(x, y, Bgra(grey, grey, grey, 255));
+    }
+  }
+  return sheet;
+}
+
 bool Near(uint32_t a, uint32_t b, int tolerance) {
   for (int c = 0; c < 4; ++c) {
     if (std::abs(int{Channel(a, c)} - int{Channel(b, c)}) > tolerance) return false;

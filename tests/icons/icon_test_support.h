@@ -39,6 +39,16 @@ void StoreIconFileImages(const CFileIcon& file, CIconBytes& icon);
 
 CDib32 FilledDib(int32_t width, int32_t height, uint32_t word);
 
+// Icon sheets: square cells of kSheetCell pixels; a row shows an icon at 16, 24 and 32
+// pixels enabled, then the same disabled, each centred in its cell.
+inline constexpr int32_t kSheetCell = 40;
+inline constexpr int32_t kSheetColumns = 6;
+void DrawSheetRow(const CIconBytes& icon, CDib32& sheet, int32_t row);
+
+// A sheet background of 4-pixel grey squares, the grey at each pixel shade(x, dark).
+CDib32 CheckerSheet(int32_t width, int32_t height,
+                    const std::function<uint8_t(int32_t x, bool dark)>& shade);
+
 // Whether every channel of two pixel words differs by at most `tolerance`.
 bool Near(uint32_t a, uint32_t b, int tolerance);
 

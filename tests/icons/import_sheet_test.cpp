@@ -24,9 +24,8 @@ using testing::Argb;
 using testing::MakeImage;
 using testing::RgbaImage;
 
-constexpr int32_t kCell = 40;
-constexpr int32_t kSizes[] = {0, 1, 2};  // 16, 24, 32
-constexpr int32_t kColumns = 6;          // three sizes enabled, then disabled
+constexpr int32_t kCell = testing::kSheetCell;
+constexpr int32_t kColumns = testing::kSheetColumns;
 constexpr int32_t kScale = 3;
 
 double Distance(int32_t x, int32_t y, int32_t size, double cx, double cy) {
@@ -124,25 +123,8 @@ CIconBytes ArraysOnly(const CIconBytes& icon) {
 }
 
 CDib32 Background(int32_t width, int32_t height) {
-  CDib32 sheet;
-  sheet.Create(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) {
-      const bool dark = ((x / 4) + (y / 4)) % 2 != 0;
-      const auto shade = static_cast<uint8_t>(dark ? 175 : 215);
-      sheet.SetPixelAt(x, y, testing::Bgra(shade, shade, shade, 255));
-    }
-  }
-  return sheet;
-}
-
-void DrawRow(const CIconBytes& icon, CDib32& sheet, int32_t row) {
-  for (int32_t column = 0; column < kColumns; ++column) {
-    const int32_t sizeIndex = kSizes[column % 3];
-    const int32_t size = IconPixels(sizeIndex);
-    icon.DrawIcon(sheet.hDC(), sizeIndex, kKind32Bit, column * kCell + (kCell - size) / 2,
-                  row * kCell + (kCell - size) / 2, column < 3);
-  }
+  return testing::CheckerSheet(width, height,
+                               [](int32_t, bool dark) -> uint8_t { return dark ? 175 : 215; });
 }
 
 TEST(ImportSheet, IconsFromEveryFileKindDrawAtEverySize) {
@@ -164,9 +146,9 @@ TEST(ImportSheet, IconsFromEveryFileKindDrawAtEverySize) {
   const CDib32 clean = Background(kColumns * kCell, rowCount * kCell);
   int32_t row = 0;
   for (const CIconBytes* icon : rows)
-    DrawRow(*icon, sheet, row++);
+    testing::DrawSheetRow(*icon, sheet, row++);
   for (const CIconBytes& icon : reloaded)
-    DrawRow(icon, sheet, row++);
+    testing::DrawSheetRow(icon, sheet, row++);
 
   // Every row draws something at every size; the reloaded BMP and JPEG show the sheet
   // where their background was keyed out (the top-left corner of the 32-pixel icon).
@@ -193,7 +175,7 @@ TEST(ImportSheet, IconsFromEveryFileKindDrawAtEverySize) {
     large.Create(sheet.Width() * kScale, sheet.Height() * kScale);
     large.StretchFromDC(sheet.hDC(), 0, 0, sheet.Width(), sheet.Height(), platform::SRCCOPY,
                         large.Width(), large.Height());
-    // Compressed, unlike the plain writer's stored blocks: the sheet is kept in the tree.
+    // Written by the import tests' encoder, as the sheet kept in the tree always was.
     const RgbaImage pixels =
         MakeImage(large.Width(), large.Height(),
                   [&large](int32_t x, int32_t y) { return large.PixelAt(x, y); });
