@@ -20,25 +20,6 @@ platform::ColorRef GradientRow(platform::ColorRef c1, platform::ColorRef c2, int
                        channel(platform::GetBValue(c1), platform::GetBValue(c2)));
 }
 
-std::optional<platform::Rect> InkBounds(const ColorSource& actual, const ColorSource& background,
-                                        const platform::Rect& area, int tolerance) {
-  std::optional<platform::Rect> bounds;
-  for (int32_t y = area.top; y < area.bottom; ++y) {
-    for (int32_t x = area.left; x < area.right; ++x) {
-      if (ChannelDistance(actual(x, y), background(x, y)) <= tolerance) continue;
-      if (!bounds) {
-        bounds = platform::Rect{x, y, x + 1, y + 1};
-      } else {
-        bounds->left = std::min(bounds->left, x);
-        bounds->top = std::min(bounds->top, y);
-        bounds->right = std::max(bounds->right, x + 1);
-        bounds->bottom = std::max(bounds->bottom, y + 1);
-      }
-    }
-  }
-  return bounds;
-}
-
 platform::ColorRef Screen::At(int32_t x, int32_t y) const {
   if (x < 0 || y < 0 || x >= width || y >= height) return platform::CLR_INVALID;
   return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];

@@ -27,11 +27,6 @@ namespace wayband::testing {
 platform::ColorRef GradientRow(platform::ColorRef c1, platform::ColorRef c2, int32_t p,
                                int32_t length);
 
-// The bounding box of the pixels of `area` that differ by more than `tolerance` in some
-// channel from what `background(x, y)` expects there; nothing when none do.
-std::optional<platform::Rect> InkBounds(const ColorSource& actual, const ColorSource& background,
-                                        const platform::Rect& area, int tolerance);
-
 // The control as it shows on screen: its window image with the images of its visible child
 // strips laid over it at their places (back to front). Empty when nothing was drawn.
 struct Screen {

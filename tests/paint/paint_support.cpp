@@ -49,15 +49,11 @@ render::SchemePalette NumberedPalette() {
 }
 
 platform::Rect ChangedBounds(const imaging::CDib32& painted, const imaging::CDib32& before) {
-  platform::Rect bounds{painted.Width(), painted.Height(), 0, 0};
-  for (int32_t y = 0; y < painted.Height(); ++y) {
-    for (int32_t x = 0; x < painted.Width(); ++x) {
-      if (painted.PixelAt(x, y) == before.PixelAt(x, y)) continue;
-      bounds = {std::min(bounds.left, x), std::min(bounds.top, y), std::max(bounds.right, x + 1),
-                std::max(bounds.bottom, y + 1)};
-    }
-  }
-  return bounds.IsEmpty() ? platform::Rect{} : bounds;
+  const std::optional<platform::Rect> bounds =
+      InkBounds([&painted](int32_t x, int32_t y) { return ColorAt(painted, x, y); },
+                [&before](int32_t x, int32_t y) { return ColorAt(before, x, y); },
+                platform::Rect{0, 0, painted.Width(), painted.Height()}, 0);
+  return bounds.value_or(platform::Rect{});
 }
 
 }  // namespace wayband::testing

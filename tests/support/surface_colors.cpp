@@ -31,4 +31,23 @@ bool NearColor(platform::ColorRef a, platform::ColorRef b, int tolerance) {
   return ChannelDistance(a, b) <= tolerance;
 }
 
+std::optional<platform::Rect> InkBounds(const ColorSource& actual, const ColorSource& background,
+                                        const platform::Rect& area, int tolerance) {
+  std::optional<platform::Rect> bounds;
+  for (int32_t y = area.top; y < area.bottom; ++y) {
+    for (int32_t x = area.left; x < area.right; ++x) {
+      if (ChannelDistance(actual(x, y), background(x, y)) <= tolerance) continue;
+      if (!bounds) {
+        bounds = platform::Rect{x, y, x + 1, y + 1};
+      } else {
+        bounds->left = std::min(bounds->left, x);
+        bounds->top = std::min(bounds->top, y);
+        bounds->right = std::max(bounds->right, x + 1);
+        bounds->bottom = std::max(bounds->bottom, y + 1);
+      }
+    }
+  }
+  return bounds;
+}
+
 }  // namespace wayband::testing

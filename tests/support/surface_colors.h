@@ -1,13 +1,16 @@
 // Reading the colours the tests painted: pixels of surfaces and bitmaps as plain colours,
-// surfaces cleared to one colour, and how far two colours lie apart.
+// surfaces cleared to one colour, how far two colours lie apart and where ink differs
+// from a known background.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "imaging/dib32.h"
 #include "platform/bitmap.h"
 #include "platform/color.h"
+#include "platform/geometry.h"
 
 namespace wayband::testing {
 
@@ -26,5 +29,10 @@ int ChannelDistance(platform::ColorRef a, platform::ColorRef b);
 
 // Whether two colours differ by at most `tolerance` in every channel.
 bool NearColor(platform::ColorRef a, platform::ColorRef b, int tolerance);
+
+// The bounding box of the pixels of `area` that differ by more than `tolerance` in some
+// channel from what `background(x, y)` expects there; nothing when none do.
+std::optional<platform::Rect> InkBounds(const ColorSource& actual, const ColorSource& background,
+                                        const platform::Rect& area, int tolerance);
 
 }  // namespace wayband::testing
