@@ -3,6 +3,7 @@
 #include "render/draw/caption.h"
 #include "render/draw/color_blend.h"
 #include "render/draw/outline.h"
+#include "render/draw/selected_font.h"
 #include "render/paint/picture_tile.h"
 
 namespace wayband::render {
@@ -28,12 +29,11 @@ void DrawCentredCaption(platform::DrawingContext* target, const CentredCaption& 
   // caption never paints a box over the gradient behind it.
   const platform::BackgroundMode mode = target->SetBkMode(platform::BackgroundMode::kTransparent);
   const platform::ColorRef textColor = target->SetTextColor(DrawnColor(caption.color));
-  const platform::Font previousFont =
-      caption.font ? target->SelectFont(platform::CreateFontIndirect(*caption.font))
-                   : target->font();
-  DrawCaption(target, caption.text, caption.rect.left, caption.rect.top, caption.rect.right,
-              caption.rect.bottom, true, 0, true, false, true, 0);
-  target->SelectFont(previousFont);
+  {
+    const SelectedFont font(target, caption.font);
+    DrawCaption(target, caption.text, caption.rect.left, caption.rect.top, caption.rect.right,
+                caption.rect.bottom, true, 0, true, false, true, 0);
+  }
   target->SetTextColor(textColor);
   target->SetBkMode(mode);
 }

@@ -7,6 +7,7 @@
 #include "render/draw/font_record.h"
 #include "render/draw/gradient.h"
 #include "render/draw/outline.h"
+#include "render/draw/selected_font.h"
 #include "render/paint/bar_geometry.h"
 #include "render/paint/picture_tile.h"
 
@@ -52,20 +53,15 @@ bool RefreshCache(const platform::Rect& bar, const BarLook& look, BarImageCache 
 
 void DrawCaptionInFont(platform::DrawingContext* target, const platform::Rect& rect,
                        const LargeBarContent& content) {
-  platform::Font font;
-  if (content.font) {
-    platform::LogFont record;
-    FontToLogFont(*content.font, target, &record, /*forceBold=*/false);
-    font = platform::CreateFontIndirect(record);
-  }
-  const platform::Font previousFont = font.IsNull() ? target->font() : target->SelectFont(font);
+  platform::LogFont record;
+  if (content.font) FontToLogFont(*content.font, target, &record, /*forceBold=*/false);
+  const SelectedFont font(target, content.font ? &record : nullptr);
   const platform::ColorRef previousColor = target->SetTextColor(content.captionColor);
   const bool rightAlign = content.rightToLeft && !content.center;
   DrawCaption(target, content.caption, rect.left, rect.top, rect.right, rect.bottom,
               /*normalLook=*/true, platform::COLOR_BTNTEXT, content.center, rightAlign,
               /*wordWrap=*/false, /*extra=*/0);
   target->SetTextColor(previousColor);
-  if (!font.IsNull()) target->SelectFont(previousFont);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "render/draw/caption.h"
 #include "render/draw/color_blend.h"
 #include "render/draw/outline.h"
+#include "render/draw/selected_font.h"
 #include "render/paint/picture_tile.h"
 
 namespace wayband::render {
@@ -54,13 +55,12 @@ void PaintHeader(platform::DrawingContext* target, const FrameLook& look,
   }
 
   target->SetTextColor(DrawnColor(scene.captionColor));
-  const platform::Font previousFont =
-      scene.captionFont ? target->SelectFont(platform::CreateFontIndirect(*scene.captionFont))
-                        : target->font();
-  const platform::Rect& caption = scene.layout.caption;
-  DrawCaption(target, scene.caption, caption.left, caption.top, caption.right, caption.bottom, true,
-              0, false, scene.rightToLeft, false, 0);
-  target->SelectFont(previousFont);
+  {
+    const SelectedFont font(target, scene.captionFont);
+    const platform::Rect& caption = scene.layout.caption;
+    DrawCaption(target, scene.caption, caption.left, caption.top, caption.right, caption.bottom,
+                true, 0, false, scene.rightToLeft, false, 0);
+  }
 
   DrawRectOutline(target, HeaderOutline(look), 0, 0, header.Width(), header.Height());
   target->SetTextColor(DrawnColor(scene.foreColor));
