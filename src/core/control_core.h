@@ -179,6 +179,9 @@ class ControlCore final : public host::ControlCallbacks,
   // targets.
   void PlacePanels(const FrameContext& frame);
   void RecreateSurfaces();
+  // Remakes the toolbar's surface at the strip's client size when the strip was resized
+  // since the surface was made; true when it did.
+  bool FitToolbarSurface();
   void ApplyAutoHide();
   void SetAnimationTimerEnabled(bool enabled);
 
