@@ -85,10 +85,9 @@ class FrameFixture : public ::testing::Test {
 
   core::ControlCore& Core() { return core::CoreAccess::Of(*bar); }
   const core::ControlState& State() { return Core().State(); }
-  const render::SchemePalette& Palette() { return State().Palette; }
   platform::ColorRef Slot(render::Slot slot) {
     platform::ColorRef color = 0;
-    platform::OleTranslateColor(Palette()[slot], &color);
+    platform::OleTranslateColor(State().Palette[slot], &color);
     return color;
   }
   const imaging::CDib32& Surface() { return Core().ControlSurface(); }

@@ -27,37 +27,26 @@ constexpr int32_t kToolbarTop = 366;
 constexpr int32_t kToolbarHeight = 33;
 constexpr int32_t kBarAreaBottom = 5504;
 constexpr int32_t kHeaderHeight = 28;
-// A text colour is told from the background by more than this in some channel.
-constexpr int kInkTolerance = 24;
 constexpr ColorRef kBack = RGB(40, 120, 200);
 
-template <typename Image>
-std::vector<uint32_t> Words(const Image& image) {
+// The 32-bit words of a surface, or of the image the host shows in a window.
+std::vector<uint32_t> Words(int32_t width, int32_t height, const auto& pixelAt) {
   std::vector<uint32_t> words;
-  for (int32_t y = 0; y < image.Height(); ++y) {
-    for (int32_t x = 0; x < image.Width(); ++x)
-      words.push_back(image.PixelAt(x, y));
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x)
+      words.push_back(pixelAt(x, y));
   }
   return words;
+}
+std::vector<uint32_t> Words(const imaging::CDib32& s) {
+  return Words(s.Width(), s.Height(), [&](int32_t x, int32_t y) { return s.PixelAt(x, y); });
 }
 
 class FramePass : public FrameFixture {
  protected:
   std::vector<uint32_t> Shown(host::WindowHandle window) {
-    const platform::Bitmap& image = *WindowImage(window);
-    std::vector<uint32_t> words;
-    for (int32_t y = 0; y < image.height(); ++y) {
-      for (int32_t x = 0; x < image.width(); ++x)
-        words.push_back(image.PixelAt(x, y));
-    }
-    return words;
-  }
-  // Where the surface differs from a vertical gradient `length` rows long within `area`.
-  std::optional<platform::Rect> InkOver(ColorRef top, ColorRef bottom, int32_t length,
-                                        const platform::Rect& area) {
-    return InkBounds([this](int32_t x, int32_t y) { return ColorAt(Surface(), x, y); },
-                     [&](int32_t, int32_t y) { return GradientRow(top, bottom, y, length); }, area,
-                     kInkTolerance);
+    const platform::Bitmap& b = *WindowImage(window);
+    return Words(b.width(), b.height(), [&](int32_t x, int32_t y) { return b.PixelAt(x, y); });
   }
 };
 
@@ -106,7 +95,11 @@ TEST_P(EmptyControl, ShowsTheBackgroundGradientAndItsCaptionOneThirdDown) {
     EXPECT_EQ(ColorAt(Surface(), x, y), Slot(Slot::Border)) << x << "," << y;
   // One third of the way from the bar area's top (50) to the empty stack's top (367); the
   // design-time caption is the control's name, longer than the run-time one.
-  const auto ink = InkOver(top, bottom, kBarAreaBottom, {5, 51, 195, kToolbarTop});
+  // A text colour is told from the background by more than 24 in some channel.
+  const auto ink =
+      InkBounds([this](int32_t x, int32_t y) { return ColorAt(Surface(), x, y); },
+                [&](int32_t, int32_t y) { return GradientRow(top, bottom, y, kBarAreaBottom); },
+                {5, 51, 195, kToolbarTop}, 24);
   ASSERT_TRUE(ink.has_value());
   EXPECT_GE(ink->top, 106);
   EXPECT_LE(ink->bottom, 106 + 13);
@@ -145,33 +138,6 @@ TEST_F(FramePass, BackColorTintsThePanelAreaHeaderAndToolbarAndNoSelectionMeansN
   for (const auto& [x, y] : {std::pair{100, 0}, {0, 16}, {100, kToolbarHeight - 1}})
     EXPECT_EQ(ColorAt(ToolbarSurface(), x, y), RGB(10, 30, 50)) << x << "," << y;
 }
-
-// The header's icon is drawn exactly when it is shown and stored, and the caption, in the
-// control's font made bold at 12 points, starts after it.
-class HeaderCaption : public FramePass,
-                      public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
-
-TEST_P(HeaderCaption, StartsWhereTheIconLeavesRoom) {
-  const auto [showIcon, hasIcon] = GetParam();
-  Core().MutableState().Icons.Add(MakeDiscIcon("Disc", RGB(200, 40, 40)));
-  AddPanels(2, 1);
-  if (hasIcon) bar->WaybandPanels().Item(1)->SetIconKey("Disc");
-  bar->SetShowHeaderIcon(showIcon);
-  Select(1);
-  const bool iconDrawn = showIcon && hasIcon;
-  const auto ink = InkOver(Slot(Slot::HeaderTop), Slot(Slot::HeaderBottom), kHeaderHeight,
-                           {iconDrawn ? 36 : 1, 1, 199, kHeaderHeight - 1});
-  ASSERT_TRUE(ink.has_value());
-  const int32_t left = iconDrawn ? 41 : showIcon ? 7 : 5;
-  EXPECT_GE(ink->left, left);
-  EXPECT_LE(ink->left, left + 2);
-  EXPECT_GE(ink->Height(), 10);  // taller than the 8-point font's capitals
-  const ColorRef centre = ColorAt(Surface(), 20, 14);
-  EXPECT_EQ(platform::GetRValue(centre) > 150 && platform::GetGValue(centre) < 100, iconDrawn);
-}
-
-INSTANTIATE_TEST_SUITE_P(IconChoices, HeaderCaption,
-                         ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
 class SplitterStrip : public FramePass, public ::testing::WithParamInterface<bool> {};
 

@@ -6,11 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <tuple>
 #include <utility>
 
 #include "paint_support.h"
-#include "render/draw/color_blend.h"
 #include "render/draw/gradient.h"
 #include "render/paint/bar_geometry.h"
 
@@ -28,6 +26,7 @@ constexpr int32_t kHeight = 80;
 constexpr ColorRef kMarker = platform::RGB(10, 11, 12);
 constexpr ColorRef kRed = platform::RGB(230, 20, 20);
 constexpr ColorRef kTile = platform::RGB(90, 160, 90);
+constexpr ColorRef kBorder = platform::RGB(0, 0, 128);
 // A bar as the pass places it: from x 0 to the control width - 1, 32 pixels high.
 constexpr Rect kBar{0, 20, kWidth - 1, 52};
 
@@ -40,96 +39,12 @@ class BarPainter : public ::testing::Test {
     look.palette = &palette;
     return look;
   }
-  // A gradient top -> bottom from one pixel below the bar's top edge.
-  imaging::CDib32 GradientReference(OleColor top, OleColor bottom) const {
-    imaging::CDib32 reference = ClearedSurface(kWidth, kHeight, kMarker);
-    FillGradient(reference.hDC(), top, bottom, kBar.left, kBar.top + 1, kBar.right, kBar.Height(),
-                 false);
-    return reference;
-  }
   imaging::CDib32 Paint(const BarLook& look) {
     imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
     PaintBar(target.hDC(), kBar, look, {image, stale});
     return target;
   }
-
-  SchemePalette palette = testing::NumberedPalette();
-  std::shared_ptr<imaging::CDib32> image;
-  int16_t stale = -1;
-};
-
-TEST_F(BarPainter, GradientAndStatePictureFromOnePixelBelowTheTopEdgeToTheBarsRight) {
-  imaging::CDib32 target = Paint(Look({.hot = true}));
-  EXPECT_EQ(ChangedBounds(target, GradientReference(palette[Slot::StyledHotTop],
-                                                    palette[Slot::StyledHotBottom])),
-            Rect{});
-  EXPECT_EQ(image, nullptr);  // not a normal bar: the cache is left alone
-  EXPECT_EQ(stale, -1);
-
-  const auto picture = testing::SolidPicture(5, 4, kTile, kRed);
-  BarLook look = Look({.selected = true});
-  look.picture = picture.get();
-  target = Paint(look);
-  EXPECT_EQ(ColorAt(target, 0, kBar.top + 1), kRed);  // the picture's corner
-  EXPECT_EQ(ColorAt(target, 5, kBar.top + 5), kRed);
-  EXPECT_EQ(ColorAt(target, 0, kBar.top), kMarker);
-}
-
-TEST_F(BarPainter, OnlyANormalBarWithDefaultBackColoursIsCopiedFromItsCache) {
-  const auto with = [&](BarLook look, auto change) {
-    change(look);
-    return look;
-  };
-  EXPECT_FALSE(UsesBarImageCache(with(Look({}), [](BarLook& l) { l.backColor = {true, 1}; })));
-  EXPECT_FALSE(UsesBarImageCache(with(Look({}), [](BarLook& l) { l.panel.backColor1 = 1; })));
-  EXPECT_FALSE(UsesBarImageCache(Look({.selected = true})));
-  EXPECT_TRUE(UsesBarImageCache(with(Look({}), [](BarLook& l) { l.hoverColor = {true, 1}; })));
-  EXPECT_TRUE(UsesBarImageCache(with(Look({}), [](BarLook& l) { l.panel.backColor2 = 1; })));
-  Paint(with(Look({}), [](BarLook& l) { l.backColor = {true, 0x336699}; }));
-  EXPECT_EQ(image, nullptr);
-
-  const imaging::CDib32 first = Paint(Look({}));
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(stale, 0);
-  EXPECT_EQ(std::pair(image->Width(), image->Height()), std::pair(kBar.Width(), kBar.Height()));
-  const imaging::CDib32 reference =
-      GradientReference(palette[Slot::StyledBarTop], palette[Slot::StyledBarBottom]);
-  for (int32_t y = kBar.top + 1; y < kBar.bottom; ++y) {
-    for (int32_t x = 0; x < kWidth; ++x)
-      ASSERT_EQ(ColorAt(first, x, y), ColorAt(reference, x, y)) << x << "," << y;
-  }
-
-  // The second paint copies what the cache holds.
-  constexpr ColorRef kMark = platform::RGB(1, 2, 3);
-  image->SetPixelAt(10, 5, platform::PixelFromColor(kMark));
-  const std::shared_ptr<imaging::CDib32> kept = image;
-  EXPECT_EQ(ColorAt(Paint(Look({})), 10, kBar.top + 5), kMark);
-  // Marked stale, it is painted afresh into a new image; holders of the old one keep it.
-  stale = -1;
-  EXPECT_EQ(ColorAt(Paint(Look({})), 10, kBar.top + 5), ColorAt(reference, 10, kBar.top + 5));
-  EXPECT_EQ(stale, 0);
-  EXPECT_NE(image, kept);
-  EXPECT_EQ(ColorAt(*kept, 10, 5), kMark);
-}
-
-TEST(BarPictures, EachStateShowsItsPicture) {
-  const auto bar = testing::SolidPicture(1, 1, 1, 1);
-  const auto hover = testing::SolidPicture(1, 1, 2, 2);
-  const auto selected = testing::SolidPicture(1, 1, 3, 3);
-  const auto pressed = testing::SolidPicture(1, 1, 4, 4);
-  const BarPictures all{bar.get(), hover.get(), selected.get(), pressed.get()};
-  EXPECT_EQ(LargeBarPicture({}, all), bar.get());
-  EXPECT_EQ(LargeBarPicture({.hot = true}, all), hover.get());
-  EXPECT_EQ(LargeBarPicture({.hot = true, .selected = true}, all), selected.get());
-  EXPECT_EQ(LargeBarPicture({.pressed = true, .selected = true}, all), pressed.get());
-  EXPECT_EQ(LargeBarPicture({.pressed = true}, {bar.get(), hover.get()}), nullptr);
-  EXPECT_EQ(ToolbarButtonPicture({.pressed = true}, all), hover.get());
-  EXPECT_EQ(ToolbarButtonPicture({.hot = true, .selected = true}, all), selected.get());
-}
-
-class LargeBar : public BarPainter {
- protected:
-  LargeBarContent Content() const {
+  LargeBarContent Content() {
     LargeBarContent content;
     content.font = &font;
     content.controlWidth = kWidth;
@@ -137,9 +52,9 @@ class LargeBar : public BarPainter {
     content.border = kBorder;
     return content;
   }
-  imaging::CDib32 PaintWith(const LargeBarContent& content, BarState state = {.hot = true}) {
+  imaging::CDib32 PaintWith(const LargeBarContent& content) {
     imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
-    PaintLargeBar(target.hDC(), kBar, Look(state), {image, stale}, content);
+    PaintLargeBar(target.hDC(), kBar, Look({.hot = true}), {image, stale}, content);
     return target;
   }
   // Where the caption's text went: what differs from the same bar without it.
@@ -149,31 +64,81 @@ class LargeBar : public BarPainter {
     return ChangedBounds(PaintWith(content), PaintWith(blank));
   }
 
-  static constexpr ColorRef kBorder = platform::RGB(0, 0, 128);
+  SchemePalette palette = testing::NumberedPalette();
+  std::shared_ptr<imaging::CDib32> image;
+  int16_t stale = -1;
   StdFont font;
 };
 
-TEST_F(LargeBar, SeparatorOnTopLeftAndBottomEdgesAndTheIconAtEightOrThirtyFourFromTheRight) {
-  const imaging::CDib32 plain = PaintWith(Content());
-  for (const auto& [x, y, border] : {std::tuple{60, kBar.top, true},
-                                     {kBar.right, kBar.top, true},
-                                     {0, kBar.top + 15, true},
-                                     {60, kBar.bottom, true},
-                                     {kBar.right - 1, kBar.top + 15, false}})
-    EXPECT_EQ(ColorAt(plain, x, y) == kBorder, border) << x << "," << y;
-  EXPECT_EQ(ColorAt(plain, kBar.right, kBar.top + 15), kMarker);
-  EXPECT_EQ(ColorAt(plain, 60, kBar.bottom + 1), kMarker);
+TEST_F(BarPainter, GradientAndPictureStartOnePixelBelowTheTopEdgeAndNormalBarsComeFromACache) {
+  // A gradient top -> bottom from one pixel below the bar's top edge to the bar's right.
+  const auto reference = [&](Slot top, Slot bottom) {
+    imaging::CDib32 surface = ClearedSurface(kWidth, kHeight, kMarker);
+    FillGradient(surface.hDC(), palette[top], palette[bottom], 0, kBar.top + 1, kBar.right,
+                 kBar.Height(), false);
+    return surface;
+  };
+  EXPECT_EQ(ChangedBounds(Paint(Look({.hot = true})),
+                          reference(Slot::StyledHotTop, Slot::StyledHotBottom)),
+            Rect{});
+  EXPECT_EQ(image, nullptr);  // not a normal bar: the cache is left alone
+  const auto picture = testing::SolidPicture(5, 4, kTile, kRed);
+  BarLook look = Look({.selected = true});
+  look.picture = picture.get();
+  const imaging::CDib32 tiled = Paint(look);
+  EXPECT_EQ(ColorAt(tiled, 0, kBar.top + 1), kRed);  // the picture's corner
+  EXPECT_EQ(ColorAt(tiled, 5, kBar.top + 5), kRed);
+  EXPECT_EQ(ColorAt(tiled, 0, kBar.top), kMarker);
 
+  // BackColor, BackColor1 or a state other than normal bypass the cache.
+  BarLook back = Look({});
+  back.backColor = {true, 0x336699};
+  BarLook panel = Look({});
+  panel.panel.backColor1 = 0x336699;
+  BarLook hover = Look({});
+  hover.hoverColor = {true, 0x336699};
+  EXPECT_FALSE(UsesBarImageCache(panel));
+  EXPECT_FALSE(UsesBarImageCache(Look({.selected = true})));
+  EXPECT_TRUE(UsesBarImageCache(hover));
+  Paint(back);
+  EXPECT_EQ(image, nullptr);
+  const imaging::CDib32 first = Paint(Look({}));
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(stale, 0);
+  EXPECT_EQ(std::pair(image->Width(), image->Height()), std::pair(kBar.Width(), kBar.Height()));
+  const imaging::CDib32 normal = reference(Slot::StyledBarTop, Slot::StyledBarBottom);
+  for (int32_t y = kBar.top + 1; y < kBar.bottom; ++y) {
+    for (int32_t x = 0; x < kWidth; ++x)
+      ASSERT_EQ(ColorAt(first, x, y), ColorAt(normal, x, y)) << x << "," << y;
+  }
+  // The second paint copies what the cache holds; marked stale, the bar is painted afresh
+  // into a new image, and holders of the old one keep it.
+  constexpr ColorRef kMark = platform::RGB(1, 2, 3);
+  image->SetPixelAt(10, 5, platform::PixelFromColor(kMark));
+  const std::shared_ptr<imaging::CDib32> kept = image;
+  EXPECT_EQ(ColorAt(Paint(Look({})), 10, kBar.top + 5), kMark);
+  stale = -1;
+  EXPECT_EQ(ColorAt(Paint(Look({})), 10, kBar.top + 5), ColorAt(normal, 10, kBar.top + 5));
+  EXPECT_NE(image, kept);
+  EXPECT_EQ(ColorAt(*kept, 10, 5), kMark);
+}
+
+TEST_F(BarPainter, SeparatorOnTopLeftAndBottomEdgesAndTheIconAtEightOrThirtyFourFromTheRight) {
+  const imaging::CDib32 plain = PaintWith(Content());
+  EXPECT_EQ(ColorAt(plain, 60, kBar.top), kBorder);
+  EXPECT_EQ(ColorAt(plain, 0, kBar.top + 15), kBorder);
+  EXPECT_EQ(ColorAt(plain, 60, kBar.bottom), kBorder);
+  EXPECT_NE(ColorAt(plain, kBar.right - 1, kBar.top + 15), kBorder);  // no right edge
+  EXPECT_EQ(ColorAt(plain, kBar.right, kBar.top + 15), kMarker);
   const imaging::CIconBytes icon = testing::SolidIcon("i", kRed);
   LargeBarContent content = Content();
   content.icon = &icon;
   for (const bool rtl : {false, true}) {
     content.rightToLeft = rtl;
     const int32_t left = rtl ? kWidth - 34 : 8;
-    const imaging::CDib32 target = PaintWith(content);
-    EXPECT_EQ(ChangedBounds(target, plain), (Rect{left, kBar.top + 4, left + 24, kBar.top + 28}))
+    EXPECT_EQ(ChangedBounds(PaintWith(content), plain),
+              (Rect{left, kBar.top + 4, left + 24, kBar.top + 28}))
         << rtl;
-    EXPECT_EQ(ColorAt(target, left, kBar.top + 4), kRed);
   }
   content.rightToLeft = false;
   content.iconEnabled = false;
@@ -182,35 +147,25 @@ TEST_F(LargeBar, SeparatorOnTopLeftAndBottomEdgesAndTheIconAtEightOrThirtyFourFr
   EXPECT_NE(greyed, ColorAt(plain, 20, kBar.top + 16));
 }
 
-TEST_F(LargeBar, CaptionPlacedByAlignmentBelowTheCentredTextTop) {
-  LargeBarContent content = Content();
-  content.caption = "Mail";
-  const Rect left = Ink(content);
-  ASSERT_FALSE(left.IsEmpty());
-  EXPECT_GE(left.top, kBar.top + (32 - 13) / 2);
-  EXPECT_LT(left.bottom, kBar.bottom);
-  EXPECT_GE(left.left, kCaptionTextOffset);
-  EXPECT_LE(left.left, kCaptionTextOffset + 2);
-
-  content.rightToLeft = true;
-  const Rect right = Ink(content);
-  EXPECT_LE(right.right, kWidth - kCaptionTextOffset);
-  EXPECT_GE(right.right, kWidth - kCaptionTextOffset - 2);
-  EXPECT_EQ(right.top, left.top);
-
-  content.center = true;  // Center wins over RightToLeft
-  const Rect centred = Ink(content);
-  EXPECT_NEAR((centred.left + centred.right) / 2.0, kWidth / 2.0, 1.5);
-  EXPECT_EQ(centred.Width(), left.Width());
-  // A taller measured text moves the caption up by half the difference.
-  content.textHeightPixels = 21;
-  EXPECT_EQ(Ink(content).top, centred.top - 4);
-}
-
-TEST_F(LargeBar, CaptionInItsColourAndFontWhichAreThenPutBack) {
+TEST_F(BarPainter, CaptionPlacedByAlignmentInItsColourAndFontWhichAreThenPutBack) {
   LargeBarContent content = Content();
   content.caption = "HHHH";
   content.captionColor = platform::RGB(0, 0, 200);
+  const Rect left = Ink(content);
+  EXPECT_GE(left.top, kBar.top + (32 - 13) / 2);
+  EXPECT_LT(left.bottom, kBar.bottom);
+  EXPECT_TRUE(left.left >= kCaptionTextOffset && left.left <= kCaptionTextOffset + 2);
+  content.rightToLeft = true;
+  const Rect right = Ink(content);
+  EXPECT_TRUE(right.right <= kWidth - kCaptionTextOffset &&
+              right.right >= kWidth - kCaptionTextOffset - 2);
+  content.center = true;  // Center wins over RightToLeft
+  const Rect centred = Ink(content);
+  EXPECT_NEAR((centred.left + centred.right) / 2.0, kWidth / 2.0, 1.5);
+  // A taller measured text moves the caption up by half the difference.
+  content.textHeightPixels = 21;
+  EXPECT_EQ(Ink(content).top, centred.top - 4);
+
   imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
   target.hDC()->SetTextColor(platform::RGB(1, 1, 1));
   const platform::Font before = target.hDC()->font();
@@ -219,7 +174,7 @@ TEST_F(LargeBar, CaptionInItsColourAndFontWhichAreThenPutBack) {
   EXPECT_EQ(target.hDC()->font().logFont, before.logFont);
   bool stemInColour = false;  // the H's stems are drawn in the caption colour
   for (int32_t y = kBar.top; y < kBar.bottom; ++y) {
-    for (int32_t x = kCaptionTextOffset; x < kBar.right; ++x)
+    for (int32_t x = 0; x < kBar.right; ++x)
       stemInColour |= testing::NearColor(ColorAt(target, x, y), content.captionColor, 24);
   }
   EXPECT_TRUE(stemInColour);
@@ -243,39 +198,49 @@ TEST_F(BarPainter, ToolbarButtonFillPictureAndIcon) {
   imaging::CDib32 reference = ClearedSurface(60, 33, kMarker);
   FillGradient(reference.hDC(), fill.top, fill.bottom, 4, 3, 22, 28, false);
   EXPECT_EQ(ChangedBounds(paint(fill, nullptr, nullptr), reference), Rect{});
-  // Not filled: only the icon, 2 pixels in and centred on the button's middle row; no
-  // picture either.
+  // Not filled: only the icon, 2 pixels in and centred on the button's middle row, and no
+  // picture.
   EXPECT_EQ(ChangedBounds(paint({}, nullptr, &icon), blank), (Rect{6, 9, 22, 25}));
   EXPECT_EQ(ChangedBounds(paint({}, picture.get(), nullptr), blank), Rect{});
   const imaging::CDib32 tiled = paint(fill, picture.get(), nullptr);
-  EXPECT_EQ(ColorAt(tiled, 4, 3), kRed);
   EXPECT_EQ(ColorAt(tiled, 7, 6), kRed);
   EXPECT_EQ(ColorAt(tiled, 26, 6), kMarker);
 }
 
-TEST(BarGeometry, CaptionRectanglesAndIconPositions) {
-  constexpr Rect bar{0, 100, 199, 132};
+TEST(BarGeometry, PicturesByStateCaptionRectanglesAndIconPositions) {
+  const auto bar = testing::SolidPicture(1, 1, 1, 1);
+  const auto hover = testing::SolidPicture(1, 1, 2, 2);
+  const auto selected = testing::SolidPicture(1, 1, 3, 3);
+  const auto pressed = testing::SolidPicture(1, 1, 4, 4);
+  const BarPictures all{bar.get(), hover.get(), selected.get(), pressed.get()};
+  EXPECT_EQ(LargeBarPicture({}, all), bar.get());
+  EXPECT_EQ(LargeBarPicture({.hot = true}, all), hover.get());
+  EXPECT_EQ(LargeBarPicture({.hot = true, .selected = true}, all), selected.get());
+  EXPECT_EQ(LargeBarPicture({.pressed = true, .selected = true}, all), pressed.get());
+  EXPECT_EQ(ToolbarButtonPicture({.pressed = true}, all), hover.get());
+  EXPECT_EQ(ToolbarButtonPicture({.hot = true, .selected = true}, all), selected.get());
+
+  constexpr Rect barRect{0, 100, 199, 132};
   const struct {
     bool center, rtl;
     int32_t textHeight, left, top, right;
   } captions[] = {
-      {false, false, 13, 41, 109, 199},
-      {false, true, 13, 0, 109, 159},
-      {true, true, 13, 0, 109, 200},
-      {true, false, 13, 0, 109, 200},
+      // clang-format off
+      {false, false, 13, 41, 109, 199}, {false, true, 13, 0, 109, 159},
+      {true, true, 13, 0, 109, 200}, {true, false, 13, 0, 109, 200},
       // (32 - h) div 2 below the top, the division truncating toward zero.
-      {false, false, 14, 41, 109, 199},
-      {false, false, 0, 41, 116, 199},
+      {false, false, 14, 41, 109, 199}, {false, false, 0, 41, 116, 199},
       {false, false, 35, 41, 99, 199},
+      // clang-format on
   };
   for (const auto& c : captions) {
-    const Rect r = LargeBarCaptionRect(bar, c.center, c.rtl, 200, c.textHeight);
+    const Rect r = LargeBarCaptionRect(barRect, c.center, c.rtl, 200, c.textHeight);
     EXPECT_EQ((Rect{r.left, r.top, r.right, 0}), (Rect{c.left, c.top, c.right, 0}))
         << c.center << c.rtl << c.textHeight;
-    EXPECT_GT(r.bottom, bar.bottom + 1000);
+    EXPECT_GT(r.bottom, barRect.bottom + 1000);
   }
-  EXPECT_EQ(LargeBarIconPosition(bar, false, 200), (platform::Point{8, 104}));
-  EXPECT_EQ(LargeBarIconPosition(bar, true, 200), (platform::Point{166, 104}));
+  EXPECT_EQ(LargeBarIconPosition(barRect, false, 200), (platform::Point{8, 104}));
+  EXPECT_EQ(LargeBarIconPosition(barRect, true, 200), (platform::Point{166, 104}));
   // The small icon's row: round(top + height / 2 - 8), halves to even.
   EXPECT_EQ(ToolbarButtonIconPosition({4, 3, 26, 31}), (platform::Point{6, 9}));
   EXPECT_EQ(ToolbarButtonIconPosition({4, 3, 26, 30}), (platform::Point{6, 8}));   // 8.5

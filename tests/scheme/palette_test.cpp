@@ -1,8 +1,11 @@
-// When the palette is taken from the scheme tables and when it is derived from live colours
-// instead, and what the derivation computes in its plain, hint and version-6 modes.
+// The palette: its colour arithmetic (rounding, translation, mixing, darkening, the
+// contrast guard and the lightness conversions on the 0-255 scale), when it is taken from
+// the scheme tables and when derived from live colours instead, and what the derivation
+// computes in its plain, hint and version-6 modes.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -11,14 +14,121 @@
 #include "platform/visual_styles.h"
 #include "render/scheme/color_math.h"
 #include "render/scheme/color_xp.h"
+#include "render/scheme/hsl.h"
 #include "render/scheme/scheme_derivation.h"
 
 namespace wayband::test {
 namespace {
 
-using render::CColorXP;
-using render::SchemePalette;
-using render::Slot;
+using namespace render;
+
+struct ColorCase {
+  OleColor in;
+  OleColor out;
+};
+
+TEST(ColorMath, RoundsHalvesToEvenAndPacksClampedChannels) {
+  for (const auto& [value, rounded] :
+       {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-1.5, -2.0}, {2.4999, 2.0}, {2.5001, 3.0}})
+    EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+  EXPECT_EQ(PackChannels(300, -4, 128), FromRedFirst(0xFF0080));
+  EXPECT_EQ(PackChannels(std::nan(""), 1, 2), FromRedFirst(0x000102));
+}
+
+class ColorTranslation : public DesktopTest {
+ protected:
+  void SetUp() override { UsePreset("Windows Standard"); }
+};
+
+TEST_F(ColorTranslation, ToRgbTranslatesMasksAndKeepsAllBitsSet) {
+  const ColorCase cases[] = {
+      {0x8000000F, FromRedFirst(0xD4D0C8)},
+      {0x02123456, 0x123456},  // palette-relative: low 24 bits
+      {0x8000001F, 0},         // index past the table: black
+      {0x7F000000, 0},
+      {0xFFFFFFFF, 0xFFFFFFFF},
+  };
+  for (const ColorCase& c : cases)
+    EXPECT_EQ(ToRGB(c.in), c.out) << std::hex << c.in;
+}
+
+TEST_F(ColorTranslation, MixWeightsClampRoundAndTranslate) {
+  const OleColor a = FromRedFirst(0x123456), b = FromRedFirst(0xFEDCBA);
+  const struct {
+    OleColor a, b;
+    int weight;
+    OleColor mixed;
+  } cases[] = {
+      {kWhite, kBlack, 128, 0x808080},
+      {a, b, 255, a},
+      {a, b, 999, a},
+      {a, b, -7, b},
+      {0x80000005, kBlack, 255, kWhite},  // window colour, translated
+      {0xFFFFFFFF, kBlack, 255, kWhite},  // all bits set: its low bytes
+      {0x8000FF05, kWhite, 255, kBlack},  // untranslatable: black
+      // 10·200/255 + 250·55/255 = 7.84 + 53.92 = 61.76
+      {FromRedFirst(0x0A0A0A), FromRedFirst(0xFAFAFA), 200, 0x3E3E3E},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(MixColors(c.a, c.b, c.weight), c.mixed) << std::hex << c.a << " " << c.b;
+}
+
+TEST(ColorMath, DarkeningAndTinting) {
+  const ColorCase midtones[] = {
+      {kWhite, 0x6C6C6C},                                // 255 -> 166 -> 108
+      {FromRedFirst(0xFFFF0A), FromRedFirst(0xA6A606)},  // 10 · 0.65 = 6.5 -> 6
+      {FromRedFirst(0x7F7F80), FromRedFirst(0x7F7F80)},  // average 127: unchanged
+  };
+  for (const ColorCase& c : midtones)
+    EXPECT_EQ(DarkenToMidtone(c.in), c.out) << std::hex << c.in;
+  const ColorCase tints[] = {
+      {FromRedFirst(0xD4D0C8), FromRedFirst(0xFFFDF3)},
+      {FromRedFirst(0xECE9D8), kWhite},
+      {FromRedFirst(0x020000), 0},  // lightness 1 on the byte scale: no number, packs black
+  };
+  for (const ColorCase& c : tints)
+    EXPECT_EQ(TintFace(c.in), c.out) << std::hex << c.in;
+  EXPECT_EQ(PressedFromAccent(FromRedFirst(0xF8B330)), FromRedFirst(0xFF7900));
+}
+
+TEST(ColorMath, EnsureContrastKeepsLightAndTunedBackgroundsAndLiftsOnDarkOnes) {
+  const OleColor c = FromRedFirst(0x204060), light = FromRedFirst(0xF0F0F0);
+  const std::pair<uint32_t, bool> backgrounds[] = {
+      {0x666666, true},                      // average 102
+      {0x8C8C1C, true},                      // the two tuned olives
+      {0x1E8C1C, true},  {0x1C8C1E, false},  // an olive spelt blue first
+      {0x656565, false},                     // average 101
+  };
+  for (const auto& [background, kept] : backgrounds)
+    EXPECT_EQ(EnsureContrast(c, FromRedFirst(background), light) == c, kept)
+        << std::hex << background;
+  EXPECT_EQ(EnsureContrast(kBlack, 0, light), MixColors(kWhite, light, 200));
+  EXPECT_EQ(EnsureContrast(FromRedFirst(0x010101), 0, light),
+            MixColors(FromRedFirst(0xC0C0C0), light, 200));
+  for (int grey = 0; grey <= 255; ++grey) {
+    const OleColor colour =
+        platform::RGB(static_cast<uint8_t>(grey), 0, static_cast<uint8_t>(255 - grey));
+    const OleColor lifted = LightenForDarkBackground(colour);
+    EXPECT_GT(ChannelAverage(lifted), 155) << grey;
+    EXPECT_EQ(EnsureContrast(colour, 0, light), MixColors(lifted, light, 200));
+  }
+  EXPECT_EQ(LightenForDarkBackground(FromRedFirst(0xC8C8C8)), FromRedFirst(0xC8C8C8));
+}
+
+TEST(ColorMath, HslOnTheByteScale) {
+  const Hsl hsl = RGBToHSL(212, 208, 200);
+  EXPECT_DOUBLE_EQ(hsl.lightness, 206.0);
+  EXPECT_DOUBLE_EQ(hsl.saturation, 12.0 / (2.0 - 412.0));  // negative above 0.5
+  EXPECT_DOUBLE_EQ(hsl.hue, 40.0);
+  EXPECT_DOUBLE_EQ(RGBToHSL(0, 0, 200).hue, 240.0);
+  EXPECT_DOUBLE_EQ(RGBToHSL(200, 0, 100).hue, 330.0);   // negative sextant wraps
+  EXPECT_DOUBLE_EQ(RGBToHSL(1, 0, 0).saturation, 1.0);  // lightness 0.5 uses the first form
+  EXPECT_EQ(RGBToHSL(90, 90, 90).saturation, 0.0);
+  // One turn wraps; 360 itself does not.
+  for (const auto& [hue, channel] :
+       {std::pair{400.0, 50.0}, {-30.0, 10.0}, {360.0, 10.0}, {210.0, 40.0}, {40.0, 50.0}})
+    EXPECT_DOUBLE_EQ(HueToChannel(10, 70, hue), channel) << hue;
+}
 
 struct BuildCase {
   const char* what;
@@ -142,18 +252,8 @@ TEST_F(Derivation, ARowWritesItsCellsAndLeavesUnsetOnes) {
   EXPECT_EQ(p[Slot::Extra4], FromRedFirst(0x4BFF4B));
   for (size_t s : {size_t{21}, size_t{22}})
     EXPECT_EQ(p[s], styled[s]) << s;
-  for (size_t s = render::kFirstStyledSlot; s < render::kSchemeSlotCount; ++s)
+  for (size_t s = kFirstStyledSlot; s < kSchemeSlotCount; ++s)
     EXPECT_EQ(p[s], styled[s]) << s;
-}
-
-TEST_F(Derivation, StyleNamesAndHintsNeedAStyledWindow) {
-  UsePreset(platform::kPresetStyledMetallic);
-  const CColorXP styled = Build("Brick", true, kWindow);
-  EXPECT_TRUE(styled.HintsRead());
-  EXPECT_EQ(styled.ThemeColorName(), "Metallic");
-  EXPECT_EQ(styled.ThemeSizeName(), "NormalSize");
-  Desktop().SetWindowsWithoutStyle({kWindow});
-  EXPECT_FALSE(Build("Brick", true, kWindow).HintsRead());
 }
 
 TEST_F(Derivation, UnreadableHintsFallBackToFaceShadesForTheStyledBars) {
@@ -165,11 +265,15 @@ TEST_F(Derivation, UnreadableHintsFallBackToFaceShadesForTheStyledBars) {
   const CColorXP builder = Build("", true, kWindow);
   ASSERT_TRUE(builder.HintsRead());
   const SchemePalette p = builder.GetPalette();
-  EXPECT_EQ(p[Slot::StyledBarTop], render::MixColors(FromRedFirst(0xECE9D8), render::kWhite, 225));
-  EXPECT_EQ(p[Slot::StyledBarBottom],
-            render::MixColors(FromRedFirst(0xECE9D8), render::kBlack, 225));
+  EXPECT_EQ(p[Slot::StyledBarTop], MixColors(FromRedFirst(0xECE9D8), kWhite, 225));
+  EXPECT_EQ(p[Slot::StyledBarBottom], MixColors(FromRedFirst(0xECE9D8), kBlack, 225));
   EXPECT_EQ(p[Slot::SelectedFill], 0u);  // the failed accent hint is black
   EXPECT_EQ(p[Slot::ContainerBorder], 0u);
+  EXPECT_EQ(builder.ThemeColorName(), "NormalColor");
+  EXPECT_EQ(builder.ThemeSizeName(), "NormalSize");
+  // A window that opted out of styles reads no hints.
+  Desktop().SetWindowsWithoutStyle({kWindow});
+  EXPECT_FALSE(Build("", true, kWindow).HintsRead());
 }
 
 TEST_F(Derivation, Version6CopiesThePlainLookIntoTheStyledSlots) {
@@ -180,25 +284,19 @@ TEST_F(Derivation, Version6CopiesThePlainLookIntoTheStyledSlots) {
   EXPECT_EQ(p[Slot::HeaderTop], 0x80000010u);  // untranslated system colour references
   EXPECT_EQ(p[Slot::HeaderBottom], 0x80000015u);
   // Styled without hint mode: the styled bar formulas over the system colours.
-  EXPECT_EQ(p[Slot::MidFace],
-            render::MixColors(FromRedFirst(0xF0F0F0), FromRedFirst(0xFFFFFF), 213));
+  EXPECT_EQ(p[Slot::MidFace], MixColors(FromRedFirst(0xF0F0F0), FromRedFirst(0xFFFFFF), 213));
   EXPECT_EQ(p[Slot::BarBottom], p[Slot::MidFace]);
-  EXPECT_EQ(p[Slot::BarTop], render::MixColors(FromRedFirst(0xFFFFFF), p[Slot::MidFace], 196));
+  EXPECT_EQ(p[Slot::BarTop], MixColors(FromRedFirst(0xFFFFFF), p[Slot::MidFace], 196));
+  // clang-format off
   const std::pair<Slot, Slot> copies[] = {
-      {Slot::StyledSelectedTop, Slot::HotFill},
-      {Slot::StyledSelectedBottom, Slot::SelectedFill},
-      {Slot::StyledPressedTop, Slot::SelectedFill},
-      {Slot::StyledPressedBottom, Slot::PressedFill},
-      {Slot::StyledHotTop, Slot::HotFill},
-      {Slot::StyledHotBottom, Slot::PressedFill},
-      {Slot::StyledBarTop, Slot::BarTop},
-      {Slot::StyledBarBottom, Slot::BarBottom},
-      {Slot::ContainerTop, Slot::BarTop},
-      {Slot::ContainerBottom, Slot::BarTop},
-      {Slot::ContainerBorder, Slot::Border},
-      {Slot::SplitterTop, Slot::BarTop},
-      {Slot::SplitterBottom, Slot::Border},
-  };
+      {Slot::StyledSelectedTop, Slot::HotFill}, {Slot::StyledSelectedBottom, Slot::SelectedFill},
+      {Slot::StyledPressedTop, Slot::SelectedFill}, {Slot::StyledPressedBottom, Slot::PressedFill},
+      {Slot::StyledHotTop, Slot::HotFill}, {Slot::StyledHotBottom, Slot::PressedFill},
+      {Slot::StyledBarTop, Slot::BarTop}, {Slot::StyledBarBottom, Slot::BarBottom},
+      {Slot::ContainerTop, Slot::BarTop}, {Slot::ContainerBottom, Slot::BarTop},
+      {Slot::ContainerBorder, Slot::Border}, {Slot::SplitterTop, Slot::BarTop},
+      {Slot::SplitterBottom, Slot::Border}};
+  // clang-format on
   for (const auto& [styled, plain] : copies)
     EXPECT_EQ(p[styled], p[plain]) << static_cast<int>(styled);
 }
