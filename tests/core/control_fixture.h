@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/core_access.h"
 #include "headless/headless_host.h"
@@ -46,6 +47,17 @@ class ControlFixture : public ::testing::Test {
       const std::string number = std::to_string(Panels().Count() + 1);
       Panels().Add("P" + number, {}, "Panel " + number);
     }
+  }
+  // The keys of the panels in order, and the selected panel's key ("" when none is).
+  std::vector<std::string> Keys() {
+    std::vector<std::string> keys;
+    for (int32_t i = 1; i <= Panels().Count(); ++i)
+      keys.push_back(Panels().Item(i)->Key());
+    return keys;
+  }
+  std::string SelectedKey() {
+    const auto selected = bar->SelectedBar();
+    return selected ? selected->Key() : "";
   }
   // Resizes the control to width x height pixels.
   void ResizePixels(int width, int height) { site->Resize(width * tpp, height * tpp); }

@@ -2,6 +2,7 @@
 // finds the frames of one window, and clears.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "core/control_fixture.h"
@@ -11,8 +12,7 @@ namespace {
 
 using headless::RecordEntry;
 using headless::RecordKind;
-
-class HostRecordTest : public ControlFixture {};
+using HostRecordTest = ControlFixture;
 
 TEST_F(HostRecordTest, KindsInterleaveInTheOrderTheControlReportedThem) {
   AddPanels(2);
@@ -21,32 +21,23 @@ TEST_F(HostRecordTest, KindsInterleaveInTheOrderTheControlReportedThem) {
   bar->SetLockSplitter(true);  // the splitter's pointer, then the notification
   Core().RaisePanelResize(false);
   record.Add(headless::MessageBoxRecord{"Wayband1", "Not square", "Import", 16, 1});
-
-  // Frames the refresh presents interleave too; the rest keep the order they happened in.
+  // Frames the refresh presents interleave too, each pointing into its list; the rest keep
+  // the order they happened in.
   std::vector<RecordEntry> others;
   for (const RecordEntry& entry : record.order) {
     if (entry.kind != RecordKind::kPresentedFrame) others.push_back(entry);
+    EXPECT_TRUE(entry.kind != RecordKind::kPresentedFrame ||
+                entry.index < record.presentedFrames.size());
   }
-  ASSERT_EQ(others.size(), 4u);
-  EXPECT_EQ(others[0], (RecordEntry{RecordKind::kPointerChange, 0}));
-  EXPECT_EQ(others[1].kind, RecordKind::kPropertyChange);
-  EXPECT_EQ(record.propertyChanges[others[1].index].name, "LockSplitter");
-  EXPECT_EQ(others[2], (RecordEntry{RecordKind::kEvent, 0}));
-  EXPECT_EQ(record.events[0].name, "PanelResize");
-  EXPECT_EQ(others[3], (RecordEntry{RecordKind::kMessageBox, 0}));
-  // Every entry points into its kind's list.
-  for (const RecordEntry& entry : record.order) {
-    if (entry.kind == RecordKind::kPresentedFrame) {
-      EXPECT_LT(entry.index, record.presentedFrames.size());
-    }
-  }
-
+  EXPECT_EQ(others, (std::vector<RecordEntry>{{RecordKind::kPointerChange, 0},
+                                              {RecordKind::kPropertyChange, 0},
+                                              {RecordKind::kEvent, 0},
+                                              {RecordKind::kMessageBox, 0}}));
+  EXPECT_EQ(std::make_tuple(record.propertyChanges[0].name, record.events[0].name),
+            std::make_tuple("LockSplitter", "PanelResize"));
   record.Clear();
-  EXPECT_TRUE(record.order.empty());
-  EXPECT_TRUE(record.propertyChanges.empty());
-  EXPECT_TRUE(record.events.empty());
-  EXPECT_TRUE(record.messageBoxes.empty());
-  EXPECT_TRUE(record.pointerChanges.empty());
+  EXPECT_TRUE(record.order.empty() && record.propertyChanges.empty() && record.events.empty() &&
+              record.messageBoxes.empty() && record.pointerChanges.empty());
 }
 
 TEST(HostRecord, FramesAreFoundPerWindowAndReadPixelByPixel) {

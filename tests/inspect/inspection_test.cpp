@@ -1,13 +1,14 @@
-// The snapshot agrees with the control it reports on: MaxBars after a resize, panel
-// records and their placement, the child windows where the host put them, the palette;
-// and taking it changes nothing.
+// The snapshot agrees with the control it reports on: its state, the panel records and
+// their placement, the strips and child windows where the host put them, the surfaces at
+// the strips' sizes showing what the windows show; taking it changes nothing. Surface
+// views read any store top-down and nothing past its end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <vector>
 
 #include "core/control_fixture.h"
-#include "platform/desktop_presets.h"
-#include "platform/desktop_settings.h"
 #include "wayband/inspection.h"
 
 namespace wayband::testing {
@@ -15,97 +16,44 @@ namespace {
 
 class Inspection : public ControlFixture {
  protected:
+  using ControlFixture::ControlFixture;
   // The window's rectangle in the control's client pixels, as the host placed it.
   InspectedRect WindowInControl(host::WindowHandle window) {
-    auto& windows = host.Windows();
-    const platform::Rect r = windows.GetWindowRect(window);
-    const platform::Rect control = windows.GetWindowRect(site->hWnd());
+    const platform::Rect r = host.Windows().GetWindowRect(window);
+    const platform::Rect control = host.Windows().GetWindowRect(site->hWnd());
     return {r.left - control.left, r.top - control.top, r.right - control.left,
             r.bottom - control.top};
   }
 };
 
-struct MaxBarsCase {
-  int height;
-  bool autoHide;
-  int32_t maxBars;
-};
-
-class InspectionMaxBars : public Inspection, public ::testing::WithParamInterface<MaxBarsCase> {};
-
-// The toolbar strip is 33 pixels high: MaxBars is round(height / 33) - 3, and automatic
-// hiding takes three more off. (The fixture's control is 400 pixels high, so the sizes
-// with automatic hiding differ from it: an unchanged size is no resize.)
-TEST_P(InspectionMaxBars, IsWhatTheSetterComputedAfterAResize) {
-  const MaxBarsCase c = GetParam();
-  AddPanels(12);
-  bar->SetAutoHide(c.autoHide);
-  ResizePixels(200, c.height);
-  if (!c.autoHide) bar->SetBarsToShow(20);
-  const WaybandInspection s = bar->Inspect();
-  EXPECT_EQ(s.MaxBars, c.maxBars);
-  EXPECT_EQ(s.MaxBars, State().MaxBars);
-  EXPECT_EQ(s.BarsToShow, bar->BarsToShow());
-  EXPECT_EQ(s.BarsTop, State().BarsTop);
-  EXPECT_EQ(s.clientHeight, c.height);
-}
-
-INSTANTIATE_TEST_SUITE_P(Heights, InspectionMaxBars,
-                         ::testing::Values(MaxBarsCase{400, false, 9}, MaxBarsCase{200, false, 3},
-                                           MaxBarsCase{100, false, 0}, MaxBarsCase{430, true, 7},
-                                           MaxBarsCase{200, true, 0}));
-
-TEST_F(Inspection, PanelsAreTheRecordsInOrderWithTheirPlacement) {
+TEST_F(Inspection, StateAndPanelsAreTheControls) {
   AddPanels(5);
   bar->SetAutoHide(false);
   bar->SetBarsToShow(3);
   Panels().Item("P2")->SetVisible(false);
   Panels().Item("P3")->SetSelected(true);
   const WaybandInspection s = bar->Inspect();
-
+  const auto& state = State();
+  EXPECT_EQ(std::make_tuple(s.BarsToShow, s.BarsTop, s.MaxBars, s.PreferredBarCount,
+                            s.SelectedIndex, s.LastSplitterTop, s.BarPadding),
+            std::make_tuple(state.BarsToShow, state.BarsTop, state.MaxBars, state.PreferredBarCount,
+                            3, state.LastSplitterTop, state.BarPadding));
+  EXPECT_EQ(s.completedFramePasses, state.CompletedFramePasses);
+  EXPECT_TRUE(
+      std::equal(s.SchemePalette.begin(), s.SchemePalette.end(), state.Palette.slots.begin()));
+  EXPECT_EQ(s.clientHeight, 400);
   ASSERT_EQ(s.panels.size(), 5u);
-  const auto& records = State().panels.Records();
+  const auto& records = state.panels.Records();
   for (size_t i = 0; i < records.size(); ++i) {
     EXPECT_EQ(s.panels[i].lID, records[i].lID);
     EXPECT_EQ(s.panels[i].sKey, records[i].sKey);
-    EXPECT_EQ(s.panels[i].sCaption, records[i].sCaption);
     EXPECT_EQ(s.panels[i].iBarImageStale, records[i].iBarImageStale);
   }
-  EXPECT_EQ(s.SelectedIndex, 3);
-  EXPECT_FALSE(s.panels[1].bVisible);
-  EXPECT_EQ(s.panels[1].rcItem, InspectedRect{});
-  // Large bars P1, P3, P4 stack from BarsTop; P5 goes to the toolbar strip.
-  const int32_t right = s.clientWidth - 1;
-  EXPECT_EQ(s.panels[0].rcItem, (InspectedRect{0, s.BarsTop, right, s.BarsTop + 32}));
-  EXPECT_EQ(s.panels[2].rcItem, (InspectedRect{0, s.BarsTop + 32, right, s.BarsTop + 64}));
-  EXPECT_EQ(s.panels[3].rcItem, (InspectedRect{0, s.BarsTop + 64, right, s.BarsTop + 96}));
-  EXPECT_EQ(s.panels[3].rcItem.bottom - 1, s.ctlToolbar.pixels.top);  // the stack's last row
-  EXPECT_TRUE(s.panels[4].bInToolbar);
-  EXPECT_FALSE(s.panels[0].bInToolbar);
+  // P2 is hidden; large bars P1, P3, P4 stack down to the toolbar, P5 goes onto it.
+  EXPECT_EQ(std::make_tuple(s.panels[1].bVisible, s.panels[1].rcItem, s.panels[4].bInToolbar),
+            std::make_tuple(false, InspectedRect{}, true));
+  EXPECT_EQ(s.panels[3].rcItem.bottom - 1, s.ctlToolbar.pixels.top);
 }
-
-class InspectionStrips : public Inspection, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(InspectionStrips, StripsAreWhereTheHostPlacedThem) {
-  AddPanels(3);
-  bar->SetToolbarOnTop(GetParam());
-  const WaybandInspection s = bar->Inspect();
-  const std::pair<const InspectedWindow&, host::ChildStrip&> strips[] = {
-      {s.ctlToolbar, Toolbar()}, {s.ctlSplitBar, SplitBar()}};
-  for (const auto& [inspected, strip] : strips) {
-    SCOPED_TRACE(strip.Name());
-    EXPECT_EQ(inspected.left, strip.Left());
-    EXPECT_EQ(inspected.top, strip.Top());
-    EXPECT_EQ(inspected.width, strip.Width());
-    EXPECT_EQ(inspected.height, strip.Height());
-    EXPECT_EQ(inspected.visible, strip.Visible());
-    EXPECT_EQ(inspected.pixels, WindowInControl(strip.hWnd()));
-  }
-  EXPECT_EQ(s.ctlToolbar.pixels.top == 0, GetParam());
-  EXPECT_EQ(s.ctlToolbar.pixels.Width(), s.clientWidth);
-}
-
-INSTANTIATE_TEST_SUITE_P(ToolbarOnTop, InspectionStrips, ::testing::Bool());
 
 TEST_F(Inspection, ContainedControlsShowTheSelectedPanelsChild) {
   AddPanels(2);
@@ -115,7 +63,6 @@ TEST_F(Inspection, ContainedControlsShowTheSelectedPanelsChild) {
   Panels().Item("P2")->SetPanel(second);
   Panels().Item("P2")->SetSelected(true);
   const WaybandInspection s = bar->Inspect();
-
   ASSERT_EQ(s.containedControls.size(), 2u);
   for (const InspectedControl& control : s.containedControls) {
     const auto& source = control.name == "FirstView" ? first : second;
@@ -128,19 +75,6 @@ TEST_F(Inspection, ContainedControlsShowTheSelectedPanelsChild) {
   }
 }
 
-TEST_F(Inspection, PaletteIsTheSchemeTheControlPaintsWith) {
-  const auto before = bar->Inspect().SchemePalette;
-  EXPECT_TRUE(std::equal(before.begin(), before.end(), State().Palette.slots.begin()));
-  const platform::DesktopState saved = platform::CurrentDesktop().State();
-  platform::SetCurrentDesktop(*platform::FindDesktopPreset("High Contrast Black"));
-  site->Extender().SetVisible(false);
-  site->Show();  // showing the control re-reads the scheme
-  const auto after = bar->Inspect().SchemePalette;
-  platform::SetCurrentDesktop(saved);
-  EXPECT_NE(after, before);
-  EXPECT_TRUE(std::equal(after.begin(), after.end(), State().Palette.slots.begin()));
-}
-
 TEST_F(Inspection, TakingASnapshotChangesNothingAndItDoesNotFollowTheControl) {
   AddPanels(3);
   host.Record().Clear();
@@ -148,64 +82,84 @@ TEST_F(Inspection, TakingASnapshotChangesNothingAndItDoesNotFollowTheControl) {
   const WaybandInspection s = bar->Inspect();
   (void)bar->InspectSurface(InspectedSurface::kControl);
   EXPECT_EQ(Passes(), passes);
-  EXPECT_EQ(s.completedFramePasses, passes);
   EXPECT_TRUE(host.Record().order.empty());
-
-  bar->SetBarsToShow(1);
   Panels().Item("P1")->SetCaption("Renamed");
-  EXPECT_GT(Passes(), passes);
-  EXPECT_EQ(s.completedFramePasses, passes);
-  EXPECT_EQ(s.panels[0].sCaption, "Panel 1");
+  EXPECT_EQ(std::make_tuple(s.completedFramePasses, s.panels[0].sCaption),
+            std::make_tuple(passes, "Panel 1"));
   EXPECT_EQ(bar->Inspect().panels[0].sCaption, "Renamed");
 }
 
-TEST_F(Inspection, SurfacesAreViewedAtTheirStripsSizes) {
-  AddPanels(3);
+// The toolbar's off-screen surface always has the toolbar strip's size, whatever the twips
+// per pixel and wherever the strip is docked, and the window shows the same frame.
+class InspectionStrips : public Inspection,
+                         public ::testing::WithParamInterface<std::tuple<double, bool>> {
+ protected:
+  InspectionStrips() : Inspection(std::get<0>(GetParam())) {}
+};
+
+TEST_P(InspectionStrips, StripsAndSurfacesAreWhereAndAsLargeAsTheHostPlacedThem) {
+  AddPanels(6);
+  bar->SetBarsToShow(4);
+  bar->SetToolbarOnTop(std::get<1>(GetParam()));
   const WaybandInspection s = bar->Inspect();
+  const std::pair<const InspectedWindow&, host::ChildStrip&> strips[] = {
+      {s.ctlToolbar, Toolbar()}, {s.ctlSplitBar, SplitBar()}};
+  for (const auto& [inspected, strip] : strips) {
+    SCOPED_TRACE(strip.Name());
+    EXPECT_EQ(std::make_tuple(inspected.left, inspected.top, inspected.width, inspected.height),
+              std::make_tuple(strip.Left(), strip.Top(), strip.Width(), strip.Height()));
+    EXPECT_EQ(inspected.visible, strip.Visible());
+    EXPECT_EQ(inspected.pixels, WindowInControl(strip.hWnd()));
+  }
+  EXPECT_EQ(s.ctlToolbar.pixels.top == 0, std::get<1>(GetParam()));
   const SurfaceView control = bar->InspectSurface(InspectedSurface::kControl);
-  const SurfaceView toolbar = bar->InspectSurface(InspectedSurface::kToolbar);
   EXPECT_EQ(control.Width(), s.clientWidth);
   EXPECT_EQ(control.Height(), s.clientHeight);
-  EXPECT_EQ(toolbar.Width(), Core().ToolbarSurface().Width());
-  EXPECT_EQ(toolbar.Height(), Core().ToolbarSurface().Height());
-  for (const auto& [x, y] : {std::pair{0, 0}, {13, 77}, {control.Width() - 1, 0}}) {
-    EXPECT_EQ(control.Pixel(x, y), Core().ControlSurface().PixelAt(x, y));
+  EXPECT_EQ(control.Pixel(13, 77), Core().ControlSurface().PixelAt(13, 77));
+  const SurfaceView surface = bar->InspectSurface(InspectedSurface::kToolbar);
+  EXPECT_EQ(surface.Width(), s.ctlToolbar.pixels.Width());
+  EXPECT_EQ(surface.Height(), s.ctlToolbar.pixels.Height());
+  const platform::Bitmap* window = host.WindowImage(Toolbar().hWnd());
+  ASSERT_NE(window, nullptr);
+  ASSERT_EQ(window->height(), surface.Height());
+  for (int32_t y = 0; y < surface.Height(); ++y) {
+    for (int32_t x = 0; x < surface.Width(); x += 7)
+      ASSERT_EQ(window->PixelAt(x, y) & 0xFFFFFFu, surface.Rgb(x, y)) << x << "," << y;
   }
 }
 
-// A bar painted in one flat panel colour shows exactly where its rcItem says: the fill
-// starts one row below the bar's top edge (which carries the separator) and ends above the
-// next bar's separator; the left column is the separator, the right one the control's
-// outline.
-TEST_F(Inspection, LargeBarsGradientIsPaintedWhereItsRcItemSays) {
-  constexpr uint32_t kRed = 0x0000FF;  // a colour value: red in the low byte
-  constexpr uint32_t kRedRgb = 0xFF0000;
-  AddPanels(3);
-  bar->SetAutoHide(false);
-  bar->SetBarsToShow(3);
-  Panels().Item("P1")->SetSelected(true);
-  auto red = *Panels().Item("P2");
-  red.SetBackColor1(kRed);
-  red.SetBackColor2(kRed);
-  const InspectedRect rc = bar->Inspect().panels[1].rcItem;
-  const SurfaceView surface = bar->InspectSurface(InspectedSurface::kControl);
-  ASSERT_FALSE(surface.Empty());
+INSTANTIATE_TEST_SUITE_P(TwipsPerPixelAndDocking, InspectionStrips,
+                         ::testing::Combine(::testing::Values(12.0, 15.0, 20.0),
+                                            ::testing::Bool()));
 
-  constexpr int32_t kLeftOfCaption = 20;
-  int32_t first = -1;
-  int32_t last = -1;
-  for (int32_t y = 0; y < surface.Height(); ++y) {
-    if (surface.Rgb(kLeftOfCaption, y) != kRedRgb) continue;
-    if (first < 0) first = y;
-    last = y;
+// SurfaceView reads rows top-down whatever the store's order, and refuses to read past a
+// store that is too small for the size it is given.
+TEST(SurfaceView, ReadsPixelsTopDownInEitherRowOrderAndNothingOutsideOrFromShortStores) {
+  // A 3 x 2 store with 16-byte rows (4 bytes of padding); pixel (x, stored row r) holds
+  // blue x, green r, red 0x80, alpha 0xFF.
+  std::vector<uint8_t> bytes(32, 0xEE);
+  for (int r = 0; r < 2; ++r) {
+    for (int x = 0; x < 3; ++x) {
+      const uint8_t pixel[] = {uint8_t(x), uint8_t(r), 0x80, 0xFF};
+      std::copy(pixel, pixel + 4, bytes.begin() + r * 16 + x * 4);
+    }
   }
-  EXPECT_EQ(first, rc.top + 1);
-  EXPECT_EQ(last, rc.bottom - 1);
-  const int32_t middle = (rc.top + rc.bottom) / 2;
-  EXPECT_NE(surface.Rgb(rc.left, middle), kRedRgb);
-  EXPECT_EQ(surface.Rgb(rc.left + 1, middle), kRedRgb);
-  EXPECT_EQ(surface.Rgb(rc.right - 1, middle), kRedRgb);
-  EXPECT_NE(surface.Rgb(rc.right, middle), kRedRgb);
+  const SurfaceView topDown(bytes, 3, 2, 16, false), bottomUp(bytes, 3, 2, 16, true);
+  EXPECT_EQ(topDown.Pixel(2, 0), 0xFF800002u);
+  EXPECT_EQ(topDown.Pixel(1, 1), 0xFF800101u);
+  EXPECT_EQ(bottomUp.Pixel(1, 1), 0xFF800001u);  // the first stored row is the bottom
+  EXPECT_EQ(bottomUp.Rgb(0, 0), 0x800100u);
+  ASSERT_EQ(bottomUp.Row(0).size(), 12u);  // no padding
+  EXPECT_EQ(bottomUp.Row(0)[1], 1);
+  for (const auto& [x, y] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 2}})
+    EXPECT_EQ(bottomUp.Pixel(x, y), 0u) << x << "," << y;
+  EXPECT_TRUE(bottomUp.Row(2).empty());
+  const SurfaceView tooFewRows(bytes, 3, 3, 16, true), strideTooSmall(bytes, 5, 2, 16, false),
+      noSize(bytes, 0, 2, 16, false);
+  for (const SurfaceView* v : {&tooFewRows, &strideTooSmall, &noSize}) {
+    EXPECT_TRUE(v->Empty());
+    EXPECT_EQ(v->Pixel(0, 0), 0u);
+  }
 }
 
 }  // namespace

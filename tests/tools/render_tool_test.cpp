@@ -1,16 +1,17 @@
 // wayband-render end to end, in process: wrong scenes name their file and line and exit
-// with 2; a scene renders PNGs of the control's size, one more per step; --state writes
-// the snapshot; missing icon and picture files only warn.
+// with 2; a scene renders PNGs of the control's size, one more per step, and missing icon
+// and picture files only warn; --state writes the snapshot.
 #include <png.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "render_tool.h"
@@ -22,57 +23,47 @@ namespace fs = std::filesystem;
 
 class RenderTool : public ::testing::Test {
  protected:
-  RenderTool() : dir_(fs::path(::testing::TempDir()) / UniqueName()) {
+  // A folder of this process's own: ctest runs the tests as processes side by side.
+  RenderTool()
+      : dir_(fs::path(::testing::TempDir()) / ("wayband-render-" + std::to_string(getpid()))) {
     fs::create_directories(dir_);
   }
   ~RenderTool() override { fs::remove_all(dir_); }
-
-  static std::string UniqueName() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name =
-        std::string("wayband-render-") + test->test_suite_name() + "-" + test->name();
-    for (char& c : name)
-      if (c == '/') c = '_';
-    return name;
+  fs::path Write(const std::string& text) {
+    std::ofstream(dir_ / "scene.json") << text;
+    return dir_ / "scene.json";
   }
-
-  fs::path Write(const std::string& name, const std::string& text) {
-    std::ofstream(dir_ / name) << text;
-    return dir_ / name;
-  }
-
   int Run(std::vector<std::string> args) {
     std::vector<std::string_view> views(args.begin(), args.end());
     out_.str("");
     err_.str("");
     return RunRenderTool(views, out_, err_);
   }
-
-  // Width and height of a PNG file, or (0, 0).
-  static std::pair<uint32_t, uint32_t> PngSize(const fs::path& path) {
+  bool Warned(const std::string& text) const { return err_.str().find(text) != std::string::npos; }
+  // The RGB pixels of a PNG file, rows from the top, and its size; empty when unreadable.
+  struct Png {
+    uint32_t width = 0, height = 0;
+    std::vector<uint8_t> rgb;
+    uint32_t At(int x, int y) const {
+      const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + static_cast<size_t>(x)) * 3];
+      return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+    }
+  };
+  static Png ReadPng(const fs::path& path) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return {0, 0};
-    const std::pair size{image.width, image.height};
-    png_image_free(&image);
-    return size;
-  }
-
-  // The RGB pixels of a PNG file, rows from the top; empty when it cannot be read.
-  static std::vector<uint8_t> PngRgb(const fs::path& path, uint32_t* width) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
+    Png png;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return png;
     image.format = PNG_FORMAT_RGB;
-    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) pixels.clear();
-    *width = image.width;
-    return pixels;
+    png.rgb.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, png.rgb.data(), 0, nullptr)) return Png{};
+    png.width = image.width;
+    png.height = image.height;
+    return png;
   }
 
   fs::path dir_;
-  std::ostringstream out_;
-  std::ostringstream err_;
+  std::ostringstream out_, err_;
 };
 
 struct BadScene {
@@ -89,12 +80,10 @@ class RenderToolBadScene : public RenderTool, public ::testing::WithParamInterfa
 
 TEST_P(RenderToolBadScene, NamesFileLineAndProblemAndExitsWith2) {
   const BadScene c = GetParam();
-  const fs::path scene = Write("scene.json", c.text);
+  const fs::path scene = Write(c.text);
   EXPECT_EQ(Run({scene.string(), (dir_ / "out.png").string()}), kExitBadInput);
-  const std::string err = err_.str();
-  EXPECT_NE(err.find(scene.string() + ":" + std::to_string(c.line) + ":"), std::string::npos)
-      << err;
-  EXPECT_NE(err.find(c.message), std::string::npos) << err;
+  EXPECT_TRUE(Warned(scene.string() + ":" + std::to_string(c.line) + ":")) << err_.str();
+  EXPECT_TRUE(Warned(c.message)) << err_.str();
   EXPECT_FALSE(fs::exists(dir_ / "out.png"));
 }
 
@@ -102,7 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
     Scenes, RenderToolBadScene,
     ::testing::Values(
         BadScene{"Syntax", "{\n  \"size\": {\"width\": 10,\n  }\n}\n", 3, "syntax error"},
-        BadScene{"Truncated", "{\n  \"panels\": [\n", 3, "unexpected end of input"},
         BadScene{"TooDeep", kDeepScene.c_str(), 1, "nested more than 64 deep"},
         BadScene{"DuplicateKey", "{\n \"userMode\": true,\n \"userMode\": false\n}", 3,
                  "given twice"},
@@ -131,49 +119,57 @@ INSTANTIATE_TEST_SUITE_P(
                  "no panel has the key \"b\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(RenderTool, MissingSceneAndBadCommandLinesExitWith2) {
+TEST_F(RenderTool, AMissingSceneAndBadCommandLinesExitWith2) {
   EXPECT_EQ(Run({(dir_ / "none.json").string(), (dir_ / "out.png").string()}), kExitBadInput);
-  EXPECT_NE(err_.str().find("none.json: cannot read the scene file"), std::string::npos);
-  EXPECT_EQ(Run({"only-one.json"}), kExitBadInput);
-  EXPECT_EQ(Run({"--frames", "a.json", "b.png"}), kExitBadInput);
-  EXPECT_EQ(Run({"a.json", "b.png", "--state"}), kExitBadInput);
+  EXPECT_TRUE(Warned("none.json: cannot read the scene file"));
+  for (const auto& args : {std::vector<std::string>{"only-one.json"},
+                           {"--frames", "a.json", "b.png"},
+                           {"a.json", "b.png", "--state"}}) {
+    EXPECT_EQ(Run(args), kExitBadInput) << args[0];
+  }
 }
 
+// One PNG at the control's size and one more per step; missing icon and picture files
+// only warn.
 TEST_F(RenderTool, RendersOnePngAtTheControlsSizeAndOneMorePerStep) {
-  const fs::path scene = Write("scene.json", R"({
+  const fs::path scene = Write(R"({
     "size": {"width": 180, "height": 360},
+    "icons": [{"key": "mail", "file": "no-such.ico"}],
     "panels": [{"key": "a", "caption": "A", "control": {"label": "View A"}, "selected": true},
-               {"key": "b", "caption": "B"}],
-    "properties": {"BarsToShow": 2, "AutoHide": false},
+               {"key": "b", "caption": "B", "iconKey": "mail"}],
+    "properties": {"BarsToShow": 2, "AutoHide": false, "BackgroundPicture": "no-such.bmp"},
     "steps": [{"resize": {"width": 220, "height": 300}}, {"set": {"ToolbarOnTop": true}}]
   })");
-  const fs::path out = dir_ / "scene.png";
-  ASSERT_EQ(Run({scene.string(), out.string()}), kExitRendered) << err_.str();
-  EXPECT_EQ(PngSize(out), (std::pair<uint32_t, uint32_t>{180, 360}));
-  EXPECT_EQ(PngSize(dir_ / "scene-1.png"), (std::pair<uint32_t, uint32_t>{220, 300}));
-  EXPECT_EQ(PngSize(dir_ / "scene-2.png"), (std::pair<uint32_t, uint32_t>{220, 300}));
+  ASSERT_EQ(Run({scene.string(), (dir_ / "scene.png").string()}), kExitRendered) << err_.str();
+  EXPECT_TRUE(Warned(scene.string() + ":3: icon file")) << err_.str();
+  EXPECT_TRUE(Warned(scene.string() + ":6: picture file")) << err_.str();
+  for (const auto& [file, width, height] : {std::tuple{"scene.png", 180u, 360u},
+                                            {"scene-1.png", 220u, 300u},
+                                            {"scene-2.png", 220u, 300u}}) {
+    const Png png = ReadPng(dir_ / file);
+    EXPECT_EQ(std::make_pair(png.width, png.height), std::make_pair(width, height)) << file;
+  }
   EXPECT_FALSE(fs::exists(dir_ / "scene-3.png"));
 }
 
-TEST_F(RenderTool, StateWritesTheSnapshotBesideThePng) {
-  const fs::path scene = Write("scene.json", R"({
+// The snapshot beside the PNG; the selected panel's child control is drawn as its
+// placeholder where the host placed it, and the splitter strip shows what was painted into
+// its window.
+TEST_F(RenderTool, StateWritesTheSnapshotAndChildControlsAndStripsAreComposedAtTheirWindows) {
+  const fs::path scene = Write(R"({
     "desktop": "Windows Standard",
-    "panels": [{"key": "a", "caption": "Mail"}, {"key": "b", "caption": "Notes"},
-               {"key": "c", "caption": "Tasks", "Visible": false}],
-    "properties": {"BarsToShow": 2, "AutoHide": false, "BackColor": "#336699"}
+    "panels": [{"key": "a", "caption": "Mail", "selected": true,
+                "control": {"label": "", "color": "#00FF00"}},
+               {"key": "b", "caption": "Notes"}, {"key": "c", "caption": "Tasks", "Visible": false}],
+    "properties": {"BarsToShow": 2, "AutoHide": false, "BackColor": "#FF0000"}
   })");
   const fs::path state = dir_ / "state.json";
-  ASSERT_EQ(Run({"--state", state.string(), scene.string(), (dir_ / "s.png").string()}),
+  ASSERT_EQ(Run({"--state", state.string(), scene.string(), (dir_ / "out.png").string()}),
             kExitRendered)
       << err_.str();
   const auto json = nlohmann::json::parse(std::ifstream(state));
-  for (const char* field :
-       {"BarsTop", "MaxBars", "PreferredBarCount", "SelectedIndex", "HoverIndex", "PressedIndex",
-        "SplitterDragging", "LastSplitterTop", "BarPadding", "UserMode", "PollingNeeded",
-        "ToolbarDirty", "AnimationEnabled", "completedFramePasses", "ctlToolbar", "ctlSplitBar",
-        "containedControls"}) {
+  for (const char* field : {"BarsTop", "MaxBars", "SelectedIndex", "completedFramePasses"})
     EXPECT_TRUE(json.contains(field)) << field;
-  }
   EXPECT_EQ(json["BarsToShow"], 2);
   EXPECT_EQ(json["SchemePalette"].size(), 44u);
   ASSERT_EQ(json["panels"].size(), 3u);
@@ -181,50 +177,18 @@ TEST_F(RenderTool, StateWritesTheSnapshotBesideThePng) {
   EXPECT_EQ(json["panels"][2]["bVisible"], false);
   EXPECT_EQ(json["panels"][1]["rcItem"]["top"].get<int>(), json["BarsTop"].get<int>() + 32);
   EXPECT_EQ(json["ctlToolbar"]["pixels"]["right"], 200);
-}
-
-// The selected panel's child control is drawn as its placeholder where the host placed
-// it, and the splitter strip shows what was painted into its window.
-TEST_F(RenderTool, ChildControlsAndStripsAreComposedAtTheirWindows) {
-  const fs::path scene = Write("scene.json", R"({
-    "panels": [{"key": "a", "caption": "A", "selected": true,
-                "control": {"label": "", "color": "#00FF00"}}, {"key": "b"}],
-    "properties": {"BarsToShow": 2, "AutoHide": false, "BackColor": "#FF0000"}
-  })");
-  const fs::path state = dir_ / "state.json";
-  ASSERT_EQ(Run({"--state", state.string(), scene.string(), (dir_ / "out.png").string()}),
-            kExitRendered);
-  uint32_t width = 0;
-  const std::vector<uint8_t> rgb = PngRgb(dir_ / "out.png", &width);
-  ASSERT_FALSE(rgb.empty());
-  const auto at = [&](int x, int y) {
-    const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + static_cast<size_t>(x)) * 3];
-    return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
-  };
-  const auto json = nlohmann::json::parse(std::ifstream(state));
+  const Png png = ReadPng(dir_ / "out.png");
+  ASSERT_FALSE(png.rgb.empty());
   const auto& child = json["containedControls"][0]["geometry"]["pixels"];
   const int cx = (child["left"].get<int>() + child["right"].get<int>()) / 2;
   const int cy = (child["top"].get<int>() + child["bottom"].get<int>()) / 2;
-  EXPECT_EQ(at(cx, cy), 0x00FF00u);
-  EXPECT_NE(at(cx, child["bottom"].get<int>() + 1), 0x00FF00u);
+  EXPECT_EQ(png.At(cx, cy), 0x00FF00u);
+  EXPECT_NE(png.At(cx, child["bottom"].get<int>() + 1), 0x00FF00u);
   // The splitter is painted from BackColor darkened: red, never the empty black.
   const auto& split = json["ctlSplitBar"]["pixels"];
-  const uint32_t splitter = at(split["left"].get<int>() + 2, split["top"].get<int>() + 1);
+  const uint32_t splitter = png.At(split["left"].get<int>() + 2, split["top"].get<int>() + 1);
   EXPECT_NE(splitter, 0u);
   EXPECT_EQ(splitter & 0x00FFFFu, 0u) << std::hex << splitter;
-}
-
-TEST_F(RenderTool, MissingIconAndPictureFilesWarnAndTheRenderGoesOn) {
-  const fs::path scene = Write("scene.json", R"({
-    "icons": [{"key": "mail", "file": "no-such.ico"}],
-    "panels": [{"key": "a", "caption": "A", "iconKey": "mail"}],
-    "properties": {
-      "BackgroundPicture": "no-such.bmp"}
-  })");
-  ASSERT_EQ(Run({scene.string(), (dir_ / "out.png").string()}), kExitRendered) << err_.str();
-  EXPECT_NE(err_.str().find(scene.string() + ":2: icon file"), std::string::npos) << err_.str();
-  EXPECT_NE(err_.str().find(scene.string() + ":5: picture file"), std::string::npos) << err_.str();
-  EXPECT_TRUE(fs::exists(dir_ / "out.png"));
 }
 
 }  // namespace

@@ -9,13 +9,14 @@
 
 #include "headless/headless_host.h"
 #include "interaction/unicode_tooltip.h"
-#include "platform/clock.h"
 #include "platform/event_loop.h"
+#include "platform/tooltip/tip_timing.h"
 #include "platform/tooltip/tooltip_windows.h"
 
 namespace wayband::interaction {
 
 using namespace std::chrono_literals;
+constexpr auto kDelay = platform::kTipInitialDelay;
 
 class TooltipTest : public ::testing::Test {
  protected:
@@ -27,11 +28,9 @@ class TooltipTest : public ::testing::Test {
         tip_(host_.Windows()) {}
 
   static platform::TooltipWindows& Tips() { return platform::TooltipWindows::Instance(); }
-
-  // A screen point inside the strip, `dx` pixels from its left end.
-  platform::Point OnStrip(int32_t dx = 20) const { return {110 + dx, 310}; }
-  platform::Point OnOther() const { return {150, 150}; }
-
+  // A screen point inside the strip, `dx` pixels from its left end, and one in the other.
+  static platform::Point OnStrip(int32_t dx = 20) { return {110 + dx, 310}; }
+  static platform::Point OnOther() { return {150, 150}; }
   // The tip window made and the strip registered with `text`.
   void AttachToStrip(std::string_view text) {
     ASSERT_TRUE(tip_.CreateTip(form_));
@@ -39,12 +38,11 @@ class TooltipTest : public ::testing::Test {
   }
   void Advance(platform::Duration duration) { loop_.AdvanceClock(duration); }
   bool TipShown() const { return !Tips().ShownTips().empty(); }
+  platform::TipDisplay Current() { return *host_.Tips().Current(); }
 
   platform::EventLoop loop_;
   headless::HeadlessHost host_;
-  host::WindowHandle form_;
-  host::WindowHandle strip_;
-  host::WindowHandle other_;
+  host::WindowHandle form_, strip_, other_;
   CUnicodeToolTip tip_;
 };
 
