@@ -40,6 +40,10 @@ set(WAYBAND_PC_LINK_FLAGS "")
 if(WAYBAND_SANITIZE)
   list(JOIN WAYBAND_SANITIZE_FLAGS " " WAYBAND_PC_LINK_FLAGS)
 endif()
+# The files find the prefix from their own place, so an install tree can be moved or
+# installed with --prefix.
+file(RELATIVE_PATH WAYBAND_PC_TO_PREFIX "/prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/prefix")
+string(REGEX REPLACE "/$" "" WAYBAND_PC_TO_PREFIX "${WAYBAND_PC_TO_PREFIX}")
 foreach(pc IN ITEMS wayband wayband-headless)
   configure_file(cmake/${pc}.pc.in ${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc
