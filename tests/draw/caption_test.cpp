@@ -123,18 +123,15 @@ TEST_F(DrawTest, LogFontCarriesTheStyleTheQualityOfTheSystemAndAtMost31WholeChar
   font.SetUnderline(true);
   font.SetStrikethrough(true);
   font.SetCharset(177);
-  const LogFont record = RecordOf(font);
-  EXPECT_EQ(platform::FaceName(record), "Verdana");
-  EXPECT_EQ(record.lfWeight, platform::FW_NORMAL);
+  const LogFont r = RecordOf(font);
+  EXPECT_EQ(platform::FaceName(r), "Verdana");
+  // Every field is written; the quality is the system's (ClearType from version 5.1).
+  EXPECT_EQ(std::tuple(r.lfWeight, r.lfItalic, r.lfUnderline, r.lfStrikeOut, r.lfCharSet,
+                       r.lfEscapement, r.lfWidth, r.lfQuality),
+            std::tuple(platform::FW_NORMAL, 1, 1, 1, 177, 0, 0, platform::CLEARTYPE_QUALITY));
   EXPECT_EQ(RecordOf(font, true).lfWeight, platform::FW_BOLD);
-  EXPECT_EQ(std::tuple(record.lfItalic, record.lfUnderline, record.lfStrikeOut, record.lfCharSet),
-            std::tuple(1, 1, 1, 177));
-  EXPECT_EQ(std::pair(record.lfEscapement, record.lfWidth), std::pair(0, 0));
-  EXPECT_EQ(record.lfQuality, platform::CLEARTYPE_QUALITY);  // version 5.1
   SetVersion(platform::OsVersion{platform::PlatformId::kNT, 5, 0, 2195});
   EXPECT_EQ(RecordOf(font).lfQuality, platform::ANTIALIASED_QUALITY);
-  font.SetWeight(600);
-  EXPECT_EQ(RecordOf(font).lfWeight, platform::FW_BOLD);
 
   // Two-byte characters: fifteen fit in 31 bytes; the sixteenth is not split.
   std::string greek;
@@ -146,24 +143,6 @@ TEST_F(DrawTest, LogFontCarriesTheStyleTheQualityOfTheSystemAndAtMost31WholeChar
     font.SetName(name);
     EXPECT_EQ(platform::FaceName(RecordOf(font)), kept);
   }
-}
-
-TEST(FontClone, CopiesEveryPropertyOrMakesTheFallbackFont) {
-  const auto fallback = render::CloneFont(nullptr);
-  EXPECT_EQ(fallback->Name(), "Tahoma");
-  EXPECT_EQ(fallback->Size(), 8.0);
-  EXPECT_FALSE(fallback->Bold());
-  auto source = std::make_shared<StdFont>();
-  source->SetName("Verdana");
-  source->SetSize(9.75);
-  source->SetWeight(800);
-  source->SetItalic(true);
-  source->SetUnderline(true);
-  source->SetStrikethrough(true);
-  source->SetCharset(238);
-  const auto copy = render::CloneFont(source);
-  EXPECT_NE(copy, source);
-  EXPECT_EQ(*copy, *source);  // the weight, set last, survives the bold flag
 }
 
 TEST(DisplayText, ShowsTheDecodedTextOnlyWhenItReEncodesExactly) {
@@ -204,9 +183,7 @@ TEST(DisplayText, EncodeAndDecodeMapEveryByteThroughWindows1252) {
   EXPECT_EQ(platform::Utf8Decode(std::string("\xFF") + "a"), "?a");
   // Texts of every UTF-8 sequence length round-trip through the byte-per-character form.
   for (const std::string& text :
-       {std::string("Caf\u00E9"), std::string("\u0627\u0644\u0628\u0631\u064A\u062F"),
-        std::string("\u6536\u4EF6"), std::string("e\u0301"), std::string("\U0001F600 \u20AC\u2122"),
-        std::string("nul\0in", 6)}) {
+       {std::string("Caf\u00E9 \u0627\u6536 \U0001F600"), std::string("nul\0in", 6)}) {
     const std::string stored = platform::Utf8Encode(text, false);
     EXPECT_EQ(platform::Utf8Decode(stored), text);
     EXPECT_EQ(platform::DisplayText(stored), text);

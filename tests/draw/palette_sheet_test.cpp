@@ -2,8 +2,7 @@
 // set of captions in several scripts drawn with DrawCaption over bar gradients, with the
 // splitter grip and the chevron glyph (and both enlarged). The sheet is written as
 // tests/artifacts/palette_sheet.png (or into the folder WAYBAND_PALETTE_SHEET names) for a
-// person to look at; the test checks every swatch and that each caption inks only its own
-// rectangle.
+// person to look at; the test checks that each caption inks only its own rectangle.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -133,9 +132,6 @@ class PaletteSheet : public DrawTest {
                              false);
         render::DrawRectOutline(sheet.dc(), kSwatchFrame, x - 1, top + 3, kSwatch + 2,
                                 kRowHeight - 6);
-        EXPECT_EQ(sheet.canvas().At(x + kSwatch / 2, top + kRowHeight / 2),
-                  render::DrawnColor(colour))
-            << name << " slot " << slot;
       }
       const bool styled = render::IsAppStyled();
       const Slot barTop = styled ? Slot::StyledBarTop : Slot::BarTop;

@@ -139,27 +139,6 @@ TEST_F(FramePass, BackColorTintsThePanelAreaHeaderAndToolbarAndNoSelectionMeansN
     EXPECT_EQ(ColorAt(ToolbarSurface(), x, y), RGB(10, 30, 50)) << x << "," << y;
 }
 
-class SplitterStrip : public FramePass, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(SplitterStrip, IsAGradientWithGripDotsUnlessLocked) {
-  AddPanels(3, 2);
-  bar->SetLockSplitter(GetParam());
-  const platform::Bitmap& image = *WindowImage(SplitterWindow());
-  ASSERT_EQ(image.height(), 7);
-  for (int32_t y = 0; y < 7; ++y) {
-    EXPECT_EQ(ColorAt(image, 2, y),
-              GradientRow(Slot(Slot::SplitterTop), Slot(Slot::SplitterBottom), y, 8));
-  }
-  // The dots' dark corners from round(width / 2 - 22.5), row round(7 / 2 - 2) = 2.
-  const auto x0 = static_cast<int32_t>(platform::RoundHalfEven(image.width() / 2.0 - 22.5));
-  for (int32_t k = 0; k < 9; ++k) {
-    const bool dark = ColorAt(image, x0 + 5 * k, 2) == platform::ColorFromRrggbb(0x293042);
-    EXPECT_EQ(dark, !GetParam()) << k;
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Locked, SplitterStrip, ::testing::Bool());
-
 struct ChevronCase {
   bool hot;
   bool pressed;
@@ -216,28 +195,6 @@ TEST_F(FramePass, ButtonFaceBandCoversTheBottomTenthAndTheOutlineComesLast) {
     ASSERT_EQ(ColorAt(Surface(), x, 0), border) << x;
     ASSERT_EQ(ColorAt(Surface(), x, kControlHeight - 1), border) << x;
   }
-}
-
-TEST_F(FramePass, OutsideTheNtFamilyPaintsStraightIntoTheWindows) {
-  AddPanels(3, 2);
-  Select(1);
-  // Without text: fonts are smoothed differently on the two families.
-  for (int i = 1; i <= 3; ++i)
-    bar->WaybandPanels().Item(i)->SetCaption("");
-  bar->SetEmptyPanelCaption("");
-  const std::vector<uint32_t> surface = Words(Surface());
-  platform::CurrentDesktop().SetVersion({platform::PlatformId::kWindows, 4, 10, 2222});
-  DesktopChoice::Reread();
-  bar->SetBackColor(kBack);
-  EXPECT_EQ(Words(Surface()), surface);
-  const std::vector<uint32_t> direct = Shown(site->hWnd());
-  const std::vector<uint32_t> directToolbar = Shown(ToolbarWindow());
-  EXPECT_EQ(host.Record().presentedFrames.back().window, SplitterWindow());
-  platform::CurrentDesktop().SetVersion({platform::PlatformId::kNT, 5, 1, 2600});
-  DesktopChoice::Reread();
-  Refresh();
-  EXPECT_EQ(Shown(site->hWnd()), direct);
-  EXPECT_EQ(Shown(ToolbarWindow()), directToolbar);
 }
 
 TEST_F(FramePass, ResizedSurfaceStartsAsTheWindowImageInTheControlFont) {

@@ -86,21 +86,18 @@ TEST_F(BarPainter, GradientAndPictureStartOnePixelBelowTheTopEdgeAndNormalBarsCo
   BarLook look = Look({.selected = true});
   look.picture = picture.get();
   const imaging::CDib32 tiled = Paint(look);
-  EXPECT_EQ(ColorAt(tiled, 0, kBar.top + 1), kRed);  // the picture's corner
-  EXPECT_EQ(ColorAt(tiled, 5, kBar.top + 5), kRed);
+  EXPECT_EQ(ColorAt(tiled, 5, kBar.top + 5), kRed);  // the picture's corner, repeated
   EXPECT_EQ(ColorAt(tiled, 0, kBar.top), kMarker);
 
   // BackColor, BackColor1 or a state other than normal bypass the cache.
-  BarLook back = Look({});
-  back.backColor = {true, 0x336699};
   BarLook panel = Look({});
   panel.panel.backColor1 = 0x336699;
-  BarLook hover = Look({});
-  hover.hoverColor = {true, 0x336699};
   EXPECT_FALSE(UsesBarImageCache(panel));
-  EXPECT_FALSE(UsesBarImageCache(Look({.selected = true})));
-  EXPECT_TRUE(UsesBarImageCache(hover));
-  Paint(back);
+  panel.panel.backColor1 = kNoColorChosen;
+  panel.hoverColor = {true, 0x336699};
+  EXPECT_TRUE(UsesBarImageCache(panel));
+  panel.backColor = {true, 0x336699};
+  Paint(panel);
   EXPECT_EQ(image, nullptr);
   const imaging::CDib32 first = Paint(Look({}));
   ASSERT_NE(image, nullptr);
@@ -213,10 +210,14 @@ TEST(BarGeometry, PicturesByStateCaptionRectanglesAndIconPositions) {
   const auto selected = testing::SolidPicture(1, 1, 3, 3);
   const auto pressed = testing::SolidPicture(1, 1, 4, 4);
   const BarPictures all{bar.get(), hover.get(), selected.get(), pressed.get()};
-  EXPECT_EQ(LargeBarPicture({}, all), bar.get());
-  EXPECT_EQ(LargeBarPicture({.hot = true}, all), hover.get());
-  EXPECT_EQ(LargeBarPicture({.hot = true, .selected = true}, all), selected.get());
-  EXPECT_EQ(LargeBarPicture({.pressed = true, .selected = true}, all), pressed.get());
+  // clang-format off
+  const std::pair<BarState, const Picture*> large[] = {
+      {{}, bar.get()}, {{.hot = true}, hover.get()},
+      {{.hot = true, .selected = true}, selected.get()},
+      {{.pressed = true, .selected = true}, pressed.get()}};
+  // clang-format on
+  for (const auto& [state, picture] : large)
+    EXPECT_EQ(LargeBarPicture(state, all), picture);
   EXPECT_EQ(ToolbarButtonPicture({.pressed = true}, all), hover.get());
   EXPECT_EQ(ToolbarButtonPicture({.hot = true, .selected = true}, all), selected.get());
 

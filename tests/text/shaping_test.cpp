@@ -48,10 +48,8 @@ TEST_F(Shaping, RunsComeOutInVisualOrderLeftToRight) {
   const uint32_t isolated = LayoutLine(*font, U"\u0628", false).glyphs.at(0).glyph;
   for (const PlacedGlyph& g : LayoutLine(*font, U"\u0628\u0628\u0628", false).glyphs)
     EXPECT_NE(g.glyph, isolated);
-  const std::vector<uint8_t> levels[] = {{0, 1, 1, 0}, {0, 1, 2, 1, 0}, {1, 2, 1}};
-  const std::vector<size_t> orders[] = {{0, 2, 1, 3}, {0, 3, 2, 1, 4}, {2, 1, 0}};
-  for (size_t i = 0; i < 3; ++i)
-    EXPECT_EQ(VisualRunOrder(levels[i]), orders[i]) << i;
+  EXPECT_EQ(VisualRunOrder(std::vector<uint8_t>{0, 1, 2, 1, 0}),
+            (std::vector<size_t>{0, 3, 2, 1, 4}));  // from the highest level down
 }
 
 TEST_F(Shaping, MarksStayInTheirClusterMissingCharactersFallBackAndControlsDrawNothing) {
@@ -105,10 +103,11 @@ TEST(TextHelpers, MnemonicPrefixesAndUtf8) {
     std::u32string shown;
     std::vector<uint32_t> underlined;
   } prefixes[] = {
-      {U"&File", true, U"File", {0}},
-      {U"&File", false, U"File", {}},
+      // clang-format off
+      {U"&File", true, U"File", {0}}, {U"&File", false, U"File", {}},
       {U"a&&b", true, U"a&b", {}},  // doubled: shown
       {U"abc&", true, U"abc", {}},
+      // clang-format on
   };
   for (const auto& c : prefixes) {
     const auto stripped = StripMnemonicPrefixes(c.text, c.underline);
