@@ -26,7 +26,8 @@ inline constexpr Spot kToolbarEmpty{Spot::Kind::kToolbarEmpty, 0};
 inline constexpr Spot kOutside{Spot::Kind::kOutside, 0};
 
 class MouseFixture : public ControlFixture {
- protected:
+ public:
+  using ControlFixture::Panels;
   MouseFixture() {
     AddPanels(6);
     bar->SetBarsToShow(3);
@@ -66,6 +67,7 @@ class MouseFixture : public ControlFixture {
     host.MouseDown(at, button);
     host.MouseUp(at, button);
   }
+  void LeaveControl() { host.SetCursorPos(ScreenOf(kOutside)); }
   void Wait(int ms) { loop.AdvanceClock(std::chrono::milliseconds(ms)); }
 
   // The events recorded since the last call, "Name:index" (the panel's Index, or the

@@ -78,8 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    {Untick(1), Button("cmdDown"), Button("cmdReset"), Button("cmdOK")},
                    "123456",
-                   1},
-        DialogCase{"UpAtTheTopIsDisabled", 1, {Button("cmdUp"), Button("cmdOK")}, "123456", 1}),
+                   1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MouseFixture, ResetRestoresTheOrderOfAdding) {
