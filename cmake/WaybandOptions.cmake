@@ -1,13 +1,17 @@
-# Compile options shared by every target of the project: warnings are errors,
-# and the sanitizer build instruments everything (library, tests, tools).
+# Warnings of the project's own targets. They are build-only usage requirements: nothing
+# installed or consumed carries them, and they are errors only where WAYBAND_WERROR says so
+# (on when Wayband is the top-level project, off when another project adds it).
 add_library(wayband_warnings INTERFACE)
-target_compile_options(wayband_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_compile_options(wayband_warnings INTERFACE -Wall -Wextra -Wpedantic
+                                                  $<$<BOOL:${WAYBAND_WERROR}>:-Werror>)
 
-if(WAYBAND_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
-                      -fno-sanitize-recover=undefined)
-  add_link_options(-fsanitize=address,undefined)
-endif()
+# The sanitizer build instruments the library, and its usage requirements carry the flags to
+# everything that links it: the project's tests and tools, a program that adds the project
+# with add_subdirectory, and one that finds the installed package (the exported target and
+# wayband.pc both ask for the sanitizer runtimes at link time).
+set(WAYBAND_SANITIZE_FLAGS -fsanitize=address,undefined)
+set(WAYBAND_SANITIZE_COMPILE_FLAGS ${WAYBAND_SANITIZE_FLAGS} -fno-omit-frame-pointer
+                                   -fno-sanitize-recover=undefined)
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)

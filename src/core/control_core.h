@@ -198,6 +198,9 @@ class ControlCore final : public host::ControlCallbacks,
   // targets.
   void PlacePanels(const FrameContext& frame);
   void RecreateSurfaces();
+  // Remakes the toolbar's surface at the strip's client size when the strip was resized
+  // since the surface was made; true when it did.
+  bool FitToolbarSurface();
   void ApplyAutoHide();
 
   // frame_pass.cpp: the steps of the frame pass, in the order the refresh runs them.

@@ -61,6 +61,7 @@ void ControlCore::SetToolbarOnTop(bool onTop) {
   if (!Alive()) return;
   state_.ToolbarOnTop = onTop;
   toolbar_->SetAlign(onTop ? host::StripAlign::kTop : host::StripAlign::kBottom);
+  FitToolbarSurface();
   Notify("ToolbarOnTop");
   Refresh();
 }

@@ -72,6 +72,7 @@ void ControlCore::Refresh() {
     PlaceBarStack();
     PaintSplitterStrip(frame);
     toolbar_->SetHeight(kToolbarExtraTwips + kBarHeight * TwipsPerPixelY());
+    if (FitToolbarSurface()) ChooseTargets(frame);
     PaintHeader(frame);
     FillButtonFaceBand(frame);
     PlacePanels(frame);
@@ -182,6 +183,23 @@ void ControlCore::RecreateSurfaces() {
   for (imaging::CDib32* surface : {&controlSurface_, &toolbarSurface_, &splitterSurface_}) {
     if (surface->hDC()) surface->hDC()->SetBkMode(platform::BackgroundMode::kTransparent);
   }
+}
+
+bool ControlCore::FitToolbarSurface() {
+  const int32_t width = platform::TwipsToPixels(toolbar_->ScaleWidth(), TwipsPerPixelX());
+  const int32_t height = platform::TwipsToPixels(toolbar_->ScaleHeight(), TwipsPerPixelY());
+  if (toolbarSurface_.Width() == width && toolbarSurface_.Height() == height) return false;
+  // The new surface starts with what the old one holds, so the part of a frame painted
+  // before the strip changed (its background) stays in the frame.
+  imaging::CDib32 fitted;
+  fitted.Create(width, height);
+  if (platform::DrawingContext* surface = fitted.hDC()) {
+    toolbarSurface_.PaintTo(surface);
+    surface->SetBkMode(platform::BackgroundMode::kTransparent);
+  }
+  toolbarSurface_ = std::move(fitted);
+  state_.ToolbarDirty = true;
+  return true;
 }
 
 void ControlCore::ApplyAutoHide() {

@@ -1,5 +1,6 @@
 // The panel store's operations: Add, Item, Remove, Clear, and what the panel handles do.
 #include <string>
+#include <string_view>
 
 #include "core/control_core.h"
 #include "wayband/error.h"
@@ -8,7 +9,15 @@ namespace wayband::core {
 
 namespace {
 // Prefix of the key a panel gets when the host gives none.
-constexpr const char* kGeneratedKeyPrefix = "C";
+constexpr std::string_view kGeneratedKeyPrefix = "C";
+
+// The key of a panel added without one: the prefix and the panel's ID. The ID is appended
+// to the prefix rather than the prefix inserted before the ID's digits.
+std::string GeneratedKey(int32_t id) {
+  std::string key(kGeneratedKeyPrefix);
+  key += std::to_string(id);
+  return key;
+}
 }  // namespace
 
 std::optional<int32_t> ControlCore::ResolveKeyBefore(const Variant& keyBefore) const {
@@ -44,7 +53,7 @@ std::optional<ShortcutPanel> ControlCore::AddPanel(const Variant& key, const Var
   record.sCaption = caption;
   record.sIconKey = iconKey;
   record.lID = state_.panels.TakeNextId();
-  record.sKey = givenKey ? *givenKey : kGeneratedKeyPrefix + std::to_string(record.lID);
+  record.sKey = givenKey ? *givenKey : GeneratedKey(record.lID);
   const int32_t id = record.lID;
   state_.panels.Insert(before, std::move(record));
   if (state_.BarsToShow == 0) state_.BarsToShow = 1;

@@ -1,13 +1,18 @@
-// Caption drawing: its format flags, the grey look, display text, the path for systems
-// outside the NT family, and that the text lands where the caption asks.
+// Captions and their fonts: the format flags, the grey look, display text, the path for
+// systems outside the NT family, what counts as text beyond the code page, logical fonts
+// from font objects, and font copies.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "draw_fixture.h"
 #include "platform/system_colors.h"
+#include "platform/text/logical_font.h"
 #include "platform/text/text_output.h"
 #include "render/draw/caption.h"
+#include "render/draw/font_record.h"
 
 namespace wayband::test {
 namespace {
@@ -16,31 +21,30 @@ using platform::Rect;
 using namespace platform;  // DT_ flags
 
 const ColorRef kPaper = RGB(255, 255, 255);
-const ColorRef kInk = RGB(0, 0, 0);
-const std::string kLong = "A caption far too long to fit into the bar it is drawn on";
 
-struct FormatCase {
-  bool centre, right, wrap;
-  uint32_t extra, expected;
-};
-
-class CaptionFlags : public ::testing::TestWithParam<FormatCase> {};
-
-TEST_P(CaptionFlags, Combine) {
-  const FormatCase& c = GetParam();
-  EXPECT_EQ(render::CaptionFormat(c.centre, c.right, c.wrap, c.extra), c.expected);
+TEST(CaptionFormat, CentreWinsOverRightAndWrapReplacesSingleLine) {
+  const struct {
+    bool centre, right, wrap;
+    uint32_t extra, expected;
+  } cases[] = {
+      {true, false, true, 0, DT_CENTER | DT_END_ELLIPSIS | DT_WORDBREAK},
+      {false, true, false, 0, DT_SINGLELINE | DT_RIGHT | DT_END_ELLIPSIS},
+      {false, false, true, 0, DT_SINGLELINE | DT_END_ELLIPSIS | DT_WORDBREAK},
+      {true, true, false, DT_VCENTER, DT_CENTER | DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER},
+      {false, false, false, DT_VCENTER | DT_NOPREFIX,
+       DT_SINGLELINE | DT_END_ELLIPSIS | DT_VCENTER | DT_NOPREFIX},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(render::CaptionFormat(c.centre, c.right, c.wrap, c.extra), c.expected)
+        << c.centre << c.right << c.wrap << " " << c.extra;
+  }
+  for (const auto& [text, nonAnsi] : {std::pair{"", false},
+                                      {"Caf\u00E9 \u00FF", false},
+                                      {"\u0100", true},
+                                      {"a\U0001F600", true},
+                                      {"\xE9", true}})  // the last is not UTF-8
+    EXPECT_EQ(render::HasNonAnsiChar(text), nonAnsi) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sets, CaptionFlags,
-    ::testing::Values(FormatCase{true, false, true, 0, DT_CENTER | DT_END_ELLIPSIS | DT_WORDBREAK},
-                      FormatCase{false, true, false, 0, DT_SINGLELINE | DT_RIGHT | DT_END_ELLIPSIS},
-                      FormatCase{false, false, true, 0,
-                                 DT_SINGLELINE | DT_END_ELLIPSIS | DT_WORDBREAK},
-                      FormatCase{true, true, false, DT_VCENTER,  // centre wins over right
-                                 DT_CENTER | DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER},
-                      FormatCase{false, false, false, DT_VCENTER | DT_NOPREFIX,
-                                 DT_SINGLELINE | DT_END_ELLIPSIS | DT_VCENTER | DT_NOPREFIX}));
 
 class Caption : public DrawTest {
  protected:
@@ -48,65 +52,27 @@ class Caption : public DrawTest {
   void SetUp() override {
     DrawTest::SetUp();
     canvas_.dc()->SetBkMode(BackgroundMode::kTransparent);
-    canvas_.dc()->SetTextColor(kInk);
+    canvas_.dc()->SetTextColor(RGB(0, 0, 0));
   }
-  Rect Draw(std::string_view text, Rect rect, bool centre = false, bool right = false,
-            uint32_t extra = DT_VCENTER, bool normal = true) {
+  Rect Draw(std::string_view text, Rect rect, uint32_t extra = DT_VCENTER, bool normal = true) {
     canvas_.Fill(kPaper);
     render::DrawCaption(canvas_.dc(), text, rect.left, rect.top, rect.right, rect.bottom, normal,
-                        COLOR_BTNTEXT, centre, right, false, extra);
+                        COLOR_BTNTEXT, false, false, false, extra);
     return canvas_.InkBounds(kPaper);
-  }
-  static bool Inside(const Rect& inner, const Rect& outer) {
-    return !inner.IsEmpty() && inner.left >= outer.left && inner.top >= outer.top &&
-           inner.right <= outer.right && inner.bottom <= outer.bottom;
   }
 };
 
-TEST_F(Caption, InkStaysInsideItsRectangleAndAnEllipsisShortensALongCaption) {
-  const Rect rect{20, 8, 140, 30};
-  EXPECT_TRUE(Inside(Draw(kLong, rect), rect));
-  Size full;
-  GetTextExtentPoint32W(canvas_.dc(), kLong, &full);
-  ASSERT_GT(full.cx, rect.Width());
-  const Rect ink = Draw(kLong, rect);
-  EXPECT_GT(ink.right, rect.right - 12);  // filled to the edge with the dots
-  EXPECT_TRUE(Inside(Draw(kLong, rect, false, true), rect));
-  EXPECT_TRUE(Inside(Draw(kLong, rect, true, false), rect));
-}
-
-TEST_F(Caption, CentredTextIsCentredWithinAPixel) {
-  const Rect rect{10, 0, 190, 40};
-  const Rect ink = Draw("Calendar", rect, true);
-  const int leftGap = ink.left - rect.left;
-  const int rightGap = rect.right - ink.right;
-  EXPECT_LE(std::abs(leftGap - rightGap), 2);  // ink edges: glyph side bearings differ by a pixel
-  const int topGap = ink.top - rect.top;
-  const int bottomGap = rect.bottom - ink.bottom;
-  EXPECT_NEAR(topGap, bottomGap, 4);  // the cell, not the ink, is centred: descender room
-
-  const Rect right = Draw("Calendar", rect, false, true);
-  EXPECT_GE(right.right, rect.right - 2);
-}
-
-TEST_F(Caption, StoredUtf8BytesDrawAsTheirCharacters) {
+TEST_F(Caption, StoredUtf8BytesDrawAsTheirCharactersAndTheGreyLookRestoresTheColour) {
   const Rect rect{0, 0, 200, 40};
   Draw("Caf\u00E9", rect);
-  const int decodedInk = canvas_.CountOther(kPaper);
+  const int64_t decodedInk = canvas_.CountOther(kPaper);
   Draw("Caf\u00C3\u00A9", rect);
   EXPECT_EQ(canvas_.CountOther(kPaper), decodedInk);
   EXPECT_EQ(Draw("", rect), Rect{});
-}
 
-TEST_F(Caption, GreyLookDrawsInGreyTextAndRestoresTheGivenColour) {
-  Draw("Disabled", Rect{0, 0, 200, 40}, false, false, DT_VCENTER, false);
+  Draw("Disabled", rect, DT_VCENTER, /*normal=*/false);
   const ColorRef grey = GetSysColor(render::kGrayTextColorIndex);
-  bool sawGrey = false;
-  for (int32_t y = 0; y < canvas_.Height(); ++y) {
-    for (int32_t x = 0; x < canvas_.Width(); ++x)
-      sawGrey = sawGrey || canvas_.At(x, y) == grey;
-  }
-  EXPECT_TRUE(sawGrey);
+  EXPECT_LT(canvas_.CountOther(grey), 200 * 40);  // some pixels are grey
   EXPECT_EQ(canvas_.dc()->TextColor(), GetSysColor(COLOR_BTNTEXT));
 }
 
@@ -116,23 +82,87 @@ TEST_F(Caption, WithoutTheNtFamilyNonAnsiTextIsOneLineFromTheTopLeft) {
   SetVersion(OsVersion{PlatformId::kWindows, 4, 10, 2222});
   const Rect rect{30, 2, 120, 38};
   const std::string hebrew = "\u05D3\u05D5\u05D0\u05E8 \u05E0\u05DB\u05E0\u05E1";
-  const Rect plain = Draw(hebrew, rect, false, false, 0);
-  const Rect shifted = Draw(hebrew, rect, false, false, DT_VCENTER);
-  EXPECT_TRUE(Inside(plain, rect));
+  const Rect plain = Draw(hebrew, rect, 0);
+  const Rect shifted = Draw(hebrew, rect, DT_VCENTER);
+  EXPECT_TRUE(plain.left >= rect.left && plain.right <= rect.right && !plain.IsEmpty());
   EXPECT_EQ(shifted.top, plain.top + 4);
   EXPECT_LT(plain.top, rect.top + 6);  // not centred in the 36-pixel rectangle
-
   // ANSI text is formatted as on NT: centred vertically.
-  const Rect latin = Draw("Caf\u00E9", rect, false, false, DT_VCENTER);
-  EXPECT_GT(latin.top, rect.top + 10);
+  EXPECT_GT(Draw("Caf\u00E9", rect, DT_VCENTER).top, rect.top + 10);
+  EXPECT_EQ(Draw("", rect), Rect{});
 }
 
-TEST(CaptionText, NonAnsiMeansAboveU00FF) {
-  EXPECT_FALSE(render::HasNonAnsiChar(""));
-  EXPECT_FALSE(render::HasNonAnsiChar("Caf\u00E9 \u00FF"));
-  EXPECT_TRUE(render::HasNonAnsiChar("\u0100"));
-  EXPECT_TRUE(render::HasNonAnsiChar("a\U0001F600"));
-  EXPECT_TRUE(render::HasNonAnsiChar("\xE9"));  // not UTF-8
+using platform::LogFont;
+
+LogFont RecordOf(const StdFont& font, bool forceBold = false,
+                 const platform::DrawingContext* context = nullptr) {
+  LogFont record;
+  record.lfEscapement = 77;  // every field is written
+  render::FontToLogFont(font, context, &record, forceBold);
+  return record;
+}
+
+TEST_F(DrawTest, LogFontHeightRoundsThePointSizeThenScalesByTheDisplayDensity) {
+  StdFont font;
+  // 8 · 96 / 72 = 10.67 → 11; 8.5 halves to even: 8.
+  for (const auto& [points, height] : {std::pair{8.25, -11}, {8.5, -11}, {12.0, -16}, {0.0, 0}}) {
+    font.SetSize(points);
+    EXPECT_EQ(RecordOf(font).lfHeight, height) << points;
+  }
+  font.SetSize(12);
+  Desktop().SetLogicalDpi(120);
+  Canvas canvas(2, 2);
+  EXPECT_EQ(RecordOf(font, false, canvas.dc()).lfHeight, -20);
+}
+
+TEST_F(DrawTest, LogFontCarriesTheStyleTheQualityOfTheSystemAndAtMost31WholeCharacters) {
+  StdFont font;
+  font.SetName("Verdana");
+  font.SetItalic(true);
+  font.SetUnderline(true);
+  font.SetStrikethrough(true);
+  font.SetCharset(177);
+  const LogFont record = RecordOf(font);
+  EXPECT_EQ(platform::FaceName(record), "Verdana");
+  EXPECT_EQ(record.lfWeight, platform::FW_NORMAL);
+  EXPECT_EQ(RecordOf(font, true).lfWeight, platform::FW_BOLD);
+  EXPECT_EQ(std::tuple(record.lfItalic, record.lfUnderline, record.lfStrikeOut, record.lfCharSet),
+            std::tuple(1, 1, 1, 177));
+  EXPECT_EQ(std::pair(record.lfEscapement, record.lfWidth), std::pair(0, 0));
+  EXPECT_EQ(record.lfQuality, platform::CLEARTYPE_QUALITY);  // version 5.1
+  SetVersion(platform::OsVersion{platform::PlatformId::kNT, 5, 0, 2195});
+  EXPECT_EQ(RecordOf(font).lfQuality, platform::ANTIALIASED_QUALITY);
+  font.SetWeight(600);
+  EXPECT_EQ(RecordOf(font).lfWeight, platform::FW_BOLD);
+
+  // Two-byte characters: fifteen fit in 31 bytes; the sixteenth is not split.
+  std::string greek;
+  for (int i = 0; i < 20; ++i)
+    greek += "\u03A9";
+  for (const auto& [name, kept] : {std::pair{std::string(40, 'x'), std::string(31, 'x')},
+                                   {greek, greek.substr(0, 30)},
+                                   {std::string(), std::string()}}) {
+    font.SetName(name);
+    EXPECT_EQ(platform::FaceName(RecordOf(font)), kept);
+  }
+}
+
+TEST(FontClone, CopiesEveryPropertyOrMakesTheFallbackFont) {
+  const auto fallback = render::CloneFont(nullptr);
+  EXPECT_EQ(fallback->Name(), "Tahoma");
+  EXPECT_EQ(fallback->Size(), 8.0);
+  EXPECT_FALSE(fallback->Bold());
+  auto source = std::make_shared<StdFont>();
+  source->SetName("Verdana");
+  source->SetSize(9.75);
+  source->SetWeight(800);
+  source->SetItalic(true);
+  source->SetUnderline(true);
+  source->SetStrikethrough(true);
+  source->SetCharset(238);
+  const auto copy = render::CloneFont(source);
+  EXPECT_NE(copy, source);
+  EXPECT_EQ(*copy, *source);  // the weight, set last, survives the bold flag
 }
 
 }  // namespace

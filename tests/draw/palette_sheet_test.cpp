@@ -24,6 +24,7 @@
 #include "render/draw/outline.h"
 #include "render/scheme/scheme_update.h"
 #include "support/png_file.h"
+#include "support/surface_colors.h"
 
 namespace wayband::test {
 namespace {
@@ -161,28 +162,20 @@ class PaletteSheet : public DrawTest {
       render::FillGradient(sheet.dc(), palette[Slot::StyledBarTop], palette[Slot::StyledBarBottom],
                            barLeft, top + 1, kCaptionWidth, row.height - 2, false);
       const Rect text{barLeft + 6, top + 1, barLeft + kCaptionWidth - 6, top + row.height - 1};
-      std::vector<ColorRef> before;
-      for (int32_t y = top; y < top + row.height; ++y) {
-        for (int32_t x = barLeft; x < barLeft + kCaptionWidth; ++x)
-          before.push_back(sheet.canvas().At(x, y));
-      }
+      Canvas before(kCaptionWidth, row.height);
+      platform::BitBlt(*before.dc(), 0, 0, kCaptionWidth, row.height, sheet.dc(), barLeft, top,
+                       platform::SRCCOPY);
       sheet.dc()->SetTextColor(platform::RGB(0, 0, 0));
       const uint32_t extra = row.wrap ? 0 : platform::DT_VCENTER;
       render::DrawCaption(sheet.dc(), row.text, text.left, text.top, text.right, text.bottom,
                           row.normal, platform::COLOR_BTNTEXT, row.centre, row.right, row.wrap,
                           extra);
-      Rect ink{kSheetWidth, top + row.height, 0, 0};
-      size_t i = 0;
-      for (int32_t y = top; y < top + row.height; ++y) {
-        for (int32_t x = barLeft; x < barLeft + kCaptionWidth; ++x) {
-          if (sheet.canvas().At(x, y) == before[i++]) continue;
-          ink = Rect{std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
-                     std::max(ink.bottom, y + 1)};
-        }
-      }
-      EXPECT_FALSE(ink.IsEmpty()) << row.label;
-      EXPECT_TRUE(ink.left >= text.left && ink.right <= text.right && ink.top >= text.top &&
-                  ink.bottom <= text.bottom)
+      const auto ink =
+          testing::InkBounds([&](int32_t x, int32_t y) { return sheet.canvas().At(x, y); },
+                             [&](int32_t x, int32_t y) { return before.At(x - barLeft, y - top); },
+                             Rect{barLeft, top, barLeft + kCaptionWidth, top + row.height}, 0);
+      EXPECT_TRUE(ink && ink->left >= text.left && ink->right <= text.right &&
+                  ink->top >= text.top && ink->bottom <= text.bottom)
           << row.label;
       top += row.height;
     }

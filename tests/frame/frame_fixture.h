@@ -10,16 +10,31 @@
 #include <string_view>
 
 #include "core/core_access.h"
-#include "frame_support.h"
 #include "headless/headless_host.h"
 #include "platform/desktop_presets.h"
 #include "platform/desktop_settings.h"
 #include "platform/event_loop.h"
 #include "platform/os_version.h"
+#include "platform/system_colors.h"
 #include "render/draw/drawing_flags.h"
+#include "support/panel_icons.h"
+#include "support/surface_colors.h"
 #include "wayband/wayband_control.h"
 
 namespace wayband::testing {
+
+// Row p of a vertical gradient `length` rows long from c1 to c2, as the platform's
+// gradient primitive fills it (16-bit channels, linear per row, high byte shown).
+inline platform::ColorRef GradientRow(platform::ColorRef c1, platform::ColorRef c2, int32_t p,
+                                      int32_t length) {
+  const auto channel = [&](uint8_t a, uint8_t b) {
+    return static_cast<uint8_t>(
+        (((int64_t{a} << 8) * (length - p) + (int64_t{b} << 8) * p) / length) >> 8);
+  };
+  return platform::RGB(channel(platform::GetRValue(c1), platform::GetRValue(c2)),
+                       channel(platform::GetGValue(c1), platform::GetGValue(c2)),
+                       channel(platform::GetBValue(c1), platform::GetBValue(c2)));
+}
 
 // Chooses desktop settings for one test and puts the previous ones back afterwards,
 // re-reading the process-wide flags the painters cache.

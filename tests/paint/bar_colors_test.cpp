@@ -1,11 +1,11 @@
-// The colour tables of large bars and toolbar buttons, row by row in both looks, with the
-// host's BackColor and HoverColor and the panel colours laid over them, and the caption
+// The colour tables of large bars and toolbar buttons, state by state in both looks, with
+// the host's BackColor and HoverColor and the panel colours laid over them, and the caption
 // colour. Expected values are the ends after any swap, as painted top to bottom.
 #include "render/paint/bar_colors.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <string>
 
 #include "paint_support.h"
 #include "render/draw/color_blend.h"
@@ -13,8 +13,6 @@
 
 namespace wayband::render {
 namespace {
-
-using testing::NumberedPalette;
 
 constexpr BarState kNormal{};
 constexpr BarState kSelected{.selected = true};
@@ -30,39 +28,6 @@ std::string Name(BarState s) {
          (s.selected ? "selected" : "") + (s.IsNormal() ? "normal" : "");
 }
 
-struct SlotCase {
-  BarState state;
-  Slot top;
-  Slot bottom;
-};
-
-// Every state of the styled look, ends as painted.
-const std::vector<SlotCase> kStyledCases = {
-    {kNormal, Slot::StyledBarTop, Slot::StyledBarBottom},
-    {kSelected, Slot::StyledSelectedTop, Slot::StyledSelectedBottom},
-    {kHot, Slot::StyledHotTop, Slot::StyledHotBottom},
-    {kHotSelected, Slot::StyledPressedBottom, Slot::StyledPressedTop},
-    {kPressed, Slot::StyledPressedBottom, Slot::StyledPressedTop},
-    {kPressedHot, Slot::StyledPressedBottom, Slot::StyledPressedTop},
-    {kPressedSelected, Slot::StyledPressedTop, Slot::StyledPressedBottom},
-    {kPressedHotSelected, Slot::StyledPressedTop, Slot::StyledPressedBottom},
-};
-
-const std::vector<SlotCase> kPlainCases = {
-    {kNormal, Slot::BarTop, Slot::BarBottom},
-    {kSelected, Slot::SelectedFill, Slot::SelectedFill},
-    {kHot, Slot::HotFill, Slot::HotFill},
-    {kHotSelected, Slot::PressedFill, Slot::PressedFill},
-    {kPressed, Slot::PressedFill, Slot::PressedFill},
-    {kPressedHot, Slot::PressedFill, Slot::PressedFill},
-    {kPressedSelected, Slot::PressedFill, Slot::PressedFill},
-    {kPressedHotSelected, Slot::PressedFill, Slot::PressedFill},
-};
-
-BarFill Expected(const SchemePalette& p, const SlotCase& c) {
-  return {true, p[c.top], p[c.bottom]};
-}
-
 constexpr OleColor kBack = 0x336699;
 constexpr OleColor kHover = 0x2288EE;
 const HostColor kBackSet{true, kBack};
@@ -75,55 +40,56 @@ BarFill Tint(OleColor c, int bottomWeight, bool swap = false) {
   return swap ? BarFill{true, bottom, top} : BarFill{true, top, bottom};
 }
 
-TEST(LargeBarFill, PaletteRowsOfBothLooks) {
-  const SchemePalette p = NumberedPalette();
-  for (const bool styled : {true, false}) {
-    for (const SlotCase& c : styled ? kStyledCases : kPlainCases) {
-      EXPECT_EQ(LargeBarFill(styled, c.state, p, kDefault, kDefault, {}), Expected(p, c))
-          << (styled ? "styled " : "plain ") << Name(c.state);
-      // HoverColor alone never reaches a large bar.
-      EXPECT_EQ(LargeBarFill(styled, c.state, p, kDefault, kHoverSet, {}), Expected(p, c));
+// Every state: the palette ends of the styled and the plain look, and the tints of the
+// host colours (large bar with BackColor and HoverColor set, button with HoverColor set).
+struct StateRow {
+  BarState state;
+  Slot styledTop, styledBottom, plainTop, plainBottom;
+  BarFill hostLargeBar, hostButton;
+};
+
+const StateRow kRows[] = {
+    {kNormal, Slot::StyledBarTop, Slot::StyledBarBottom, Slot::BarTop, Slot::BarBottom,
+     Tint(kBack, 200), BarFill{}},
+    {kSelected, Slot::StyledSelectedTop, Slot::StyledSelectedBottom, Slot::SelectedFill,
+     Slot::SelectedFill, Tint(kHover, 200), Tint(kHover, 200)},
+    {kHot, Slot::StyledHotTop, Slot::StyledHotBottom, Slot::HotFill, Slot::HotFill,
+     Tint(kHover, 200), Tint(kHover, 200)},
+    {kHotSelected, Slot::StyledPressedBottom, Slot::StyledPressedTop, Slot::PressedFill,
+     Slot::PressedFill, Tint(kHover, 200, /*swap=*/true), Tint(kHover, 100)},
+    {kPressed, Slot::StyledPressedBottom, Slot::StyledPressedTop, Slot::PressedFill,
+     Slot::PressedFill, Tint(kHover, 100, true), Tint(kHover, 200, true)},
+    {kPressedHot, Slot::StyledPressedBottom, Slot::StyledPressedTop, Slot::PressedFill,
+     Slot::PressedFill, Tint(kHover, 100, true), Tint(kHover, 200, true)},
+    {kPressedSelected, Slot::StyledPressedTop, Slot::StyledPressedBottom, Slot::PressedFill,
+     Slot::PressedFill, Tint(kHover, 200, true), Tint(kHover, 100, true)},
+    {kPressedHotSelected, Slot::StyledPressedTop, Slot::StyledPressedBottom, Slot::PressedFill,
+     Slot::PressedFill, Tint(kHover, 200, true), Tint(kHover, 100, true)},
+};
+
+TEST(BarFills, EveryStateInBothLooksWithAndWithoutHostColours) {
+  const SchemePalette p = testing::NumberedPalette();
+  for (const StateRow& row : kRows) {
+    for (const bool styled : {true, false}) {
+      SCOPED_TRACE((styled ? "styled " : "plain ") + Name(row.state));
+      const BarFill palette = styled ? BarFill{true, p[row.styledTop], p[row.styledBottom]}
+                                     : BarFill{true, p[row.plainTop], p[row.plainBottom]};
+      EXPECT_EQ(LargeBarFill(styled, row.state, p, kDefault, kDefault, {}), palette);
+      // HoverColor alone never reaches a large bar; BackColor alone tints the normal one.
+      EXPECT_EQ(LargeBarFill(styled, row.state, p, kDefault, kHoverSet, {}), palette);
+      EXPECT_EQ(LargeBarFill(styled, row.state, p, kBackSet, kDefault, {}),
+                row.state.IsNormal() ? Tint(kBack, 200) : palette);
+      // Both set: the host table and its swap, in the plain look as well.
+      EXPECT_EQ(LargeBarFill(styled, row.state, p, kBackSet, kHoverSet, {}), row.hostLargeBar);
+      EXPECT_EQ(ToolbarButtonFill(styled, row.state, p, kDefault),
+                row.state.IsNormal() ? BarFill{} : palette);
+      EXPECT_EQ(ToolbarButtonFill(styled, row.state, p, kHoverSet), row.hostButton);
     }
   }
 }
 
-TEST(LargeBarFill, BackColorAloneTintsOnlyTheNormalBar) {
-  const SchemePalette p = NumberedPalette();
-  for (const bool styled : {true, false}) {
-    for (const SlotCase& c : styled ? kStyledCases : kPlainCases) {
-      const BarFill expected = c.state.IsNormal() ? Tint(kBack, 200) : Expected(p, c);
-      EXPECT_EQ(LargeBarFill(styled, c.state, p, kBackSet, kDefault, {}), expected)
-          << (styled ? "styled " : "plain ") << Name(c.state);
-    }
-  }
-}
-
-TEST(LargeBarFill, BackColorAndHoverColorTogether) {
-  const SchemePalette p = NumberedPalette();
-  const struct {
-    BarState state;
-    BarFill fill;
-  } cases[] = {
-      {kNormal, Tint(kBack, 200)},
-      {kSelected, Tint(kHover, 200)},
-      {kHot, Tint(kHover, 200)},
-      {kHotSelected, Tint(kHover, 200, /*swap=*/true)},
-      {kPressed, Tint(kHover, 100, true)},
-      {kPressedHot, Tint(kHover, 100, true)},
-      {kPressedSelected, Tint(kHover, 200, true)},
-      {kPressedHotSelected, Tint(kHover, 200, true)},
-  };
-  // The swap of the host colours holds in the plain look as well.
-  for (const bool styled : {true, false}) {
-    for (const auto& c : cases) {
-      EXPECT_EQ(LargeBarFill(styled, c.state, p, kBackSet, kHoverSet, {}), c.fill)
-          << (styled ? "styled " : "plain ") << Name(c.state);
-    }
-  }
-}
-
-TEST(LargeBarFill, PanelColoursReplaceTheEndsTheyAreSetFor) {
-  const SchemePalette p = NumberedPalette();
+TEST(BarFills, PanelColoursReplaceTheEndsTheyAreSetFor) {
+  const SchemePalette p = testing::NumberedPalette();
   constexpr OleColor kOne = 0x102030;
   constexpr OleColor kTwo = 0x405060;
   const PanelBackColors normalPair{.backColor1 = kOne, .backColor2 = kTwo};
@@ -133,7 +99,6 @@ TEST(LargeBarFill, PanelColoursReplaceTheEndsTheyAreSetFor) {
   const PanelBackColors hoverFirst{.backColorHover1 = kOne};
   const OleColor dark1 = DarkenLightness(kOne);
   const OleColor dark2 = DarkenLightness(kTwo);
-
   const struct {
     bool styled;
     BarState state;
@@ -166,69 +131,33 @@ TEST(LargeBarFill, PanelColoursReplaceTheEndsTheyAreSetFor) {
             (BarFill{true, kOne, Tint(kBack, 200).bottom}));
 }
 
-TEST(ToolbarButtonFill, WithoutHoverColorThePaletteRowsButNoFillWhenNormal) {
-  const SchemePalette p = NumberedPalette();
-  for (const bool styled : {true, false}) {
-    for (const SlotCase& c : styled ? kStyledCases : kPlainCases) {
-      const BarFill expected = c.state.IsNormal() ? BarFill{} : Expected(p, c);
-      EXPECT_EQ(ToolbarButtonFill(styled, c.state, p, kDefault), expected)
-          << (styled ? "styled " : "plain ") << Name(c.state);
-    }
-  }
-}
-
-TEST(ToolbarButtonFill, HoverColorTableInBothLooks) {
-  const SchemePalette p = NumberedPalette();
-  const struct {
-    BarState state;
-    BarFill fill;
-  } cases[] = {
-      {kNormal, BarFill{}},
-      {kSelected, Tint(kHover, 200)},
-      {kHot, Tint(kHover, 200)},
-      {kHotSelected, Tint(kHover, 100)},
-      {kPressed, Tint(kHover, 200, /*swap=*/true)},
-      {kPressedHot, Tint(kHover, 200, true)},
-      {kPressedSelected, Tint(kHover, 100, true)},
-      {kPressedHotSelected, Tint(kHover, 100, true)},
-  };
-  for (const bool styled : {true, false}) {
-    for (const auto& c : cases) {
-      EXPECT_EQ(ToolbarButtonFill(styled, c.state, p, kHoverSet), c.fill)
-          << (styled ? "styled " : "plain ") << Name(c.state);
-    }
-  }
-}
-
-TEST(LargeBarCaptionColor, PanelColoursByStateThenTheControlsAndGreyWhenDisabled) {
-  const SchemePalette p = NumberedPalette();
+TEST(BarCaptionColor, PanelColoursByStateThenTheControlsAndGreyWhenDisabled) {
+  const SchemePalette p = testing::NumberedPalette();
   constexpr OleColor kControl = 0x112233;
-  constexpr OleColor kPanel = 0x0000FF;
-  constexpr OleColor kPanelHover = 0x00FF00;
-  const CaptionColorInputs panelColours{kPanel, kPanelHover, kControl, true};
-  const CaptionColorInputs defaults{kDefaultCaptionColor, kDefaultCaptionColor, kControl, true};
-  const CaptionColorInputs hoverOnly{kDefaultCaptionColor, kPanelHover, kControl, true};
-
-  EXPECT_EQ(LargeBarCaptionColor(true, kNormal, p, panelColours), kPanel);
-  EXPECT_EQ(LargeBarCaptionColor(true, kHot, p, panelColours), kPanelHover);
-  EXPECT_EQ(LargeBarCaptionColor(false, kPressedSelected, p, panelColours), kPanelHover);
-  EXPECT_EQ(LargeBarCaptionColor(true, kNormal, p, defaults), kControl);
-  EXPECT_EQ(LargeBarCaptionColor(true, kNormal, p, hoverOnly), kControl);
-  EXPECT_EQ(LargeBarCaptionColor(true, kSelected, p, hoverOnly), kPanelHover);
-
-  CaptionColorInputs disabled = panelColours;
+  const CaptionColorInputs panel{0x0000FF, 0x00FF00, kControl, true};
+  const CaptionColorInputs hoverOnly{kDefaultCaptionColor, 0x00FF00, kControl, true};
+  CaptionColorInputs disabled = panel;
   disabled.controlEnabled = false;
-  EXPECT_EQ(LargeBarCaptionColor(true, kHot, p, disabled),
-            BlendColors(p[Slot::StyledBarBottom], 0x666666, 200));
-  EXPECT_EQ(LargeBarCaptionColor(false, kNormal, p, disabled),
-            BlendColors(p[Slot::DarkFace], 0x666666, 200));
-}
+  const struct {
+    bool styled;
+    BarState state;
+    CaptionColorInputs inputs;
+    OleColor color;
+  } cases[] = {
+      {true, kNormal, panel, 0x0000FF},
+      {true, kHot, panel, 0x00FF00},
+      {false, kPressedSelected, panel, 0x00FF00},
+      {true, kNormal, hoverOnly, kControl},
+      {true, kSelected, hoverOnly, 0x00FF00},
+      {true, kHot, disabled, BlendColors(p[Slot::StyledBarBottom], 0x666666, 200)},
+      {false, kNormal, disabled, BlendColors(p[Slot::DarkFace], 0x666666, 200)},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LargeBarCaptionColor(c.styled, c.state, p, c.inputs), c.color) << Name(c.state);
 
-TEST(HostColor, SetMeansAnyValueButButtonFaceAndHoldsTheTranslatedColour) {
+  // A host colour is set unless button face, and holds the translated colour.
   EXPECT_FALSE(HostColor::FromProperty(kNoColorChosen).set);
-  const HostColor plain = HostColor::FromProperty(0x123456);
-  EXPECT_TRUE(plain.set);
-  EXPECT_EQ(plain.color, 0x123456u);
+  EXPECT_EQ(HostColor::FromProperty(0x123456).color, 0x123456u);
   const HostColor system = HostColor::FromProperty(0x80000005);  // the window colour
   EXPECT_TRUE(system.set);
   EXPECT_EQ(system.color & 0xFF000000u, 0u);

@@ -2,30 +2,9 @@
 
 #include <algorithm>
 
-#include "imaging/byte_array3.h"
-#include "imaging/icon_sizes.h"
 #include "platform/bitmap.h"
 
 namespace wayband::testing {
-
-imaging::CIconBytes SolidIcon(const std::string& key, platform::ColorRef color) {
-  imaging::CIconBytes icon;
-  icon.SetKey(key);
-  for (const int32_t sizeIndex : {0, 1}) {
-    const int32_t size = imaging::IconPixels(sizeIndex);
-    imaging::ByteArray3 bytes(4, size, size);
-    for (int32_t y = 0; y < size; ++y) {
-      for (int32_t x = 0; x < size; ++x) {
-        bytes.At(0, x, y) = platform::GetBValue(color);
-        bytes.At(1, x, y) = platform::GetGValue(color);
-        bytes.At(2, x, y) = platform::GetRValue(color);
-        bytes.At(3, x, y) = 255;
-      }
-    }
-    icon.SetBytes(sizeIndex, imaging::kKind32Bit, bytes);
-  }
-  return icon;
-}
 
 std::shared_ptr<Picture> SolidPicture(int32_t width, int32_t height, platform::ColorRef color,
                                       platform::ColorRef corner) {

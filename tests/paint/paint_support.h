@@ -1,4 +1,4 @@
-// Helpers of the bar-painting tests: solid icons and pictures, a palette whose slots are
+// Helpers of the bar-painting tests: solid pictures, a palette whose slots are
 // told apart by their colour and the bounding box of what a paint changed (reading colours
 // back and PNG files come from tests/support).
 #pragma once
@@ -9,18 +9,15 @@
 #include <string>
 
 #include "imaging/dib32.h"
-#include "imaging/icon_bytes.h"
 #include "platform/color.h"
 #include "platform/geometry.h"
 #include "render/scheme/scheme_palette.h"
+#include "support/panel_icons.h"
 #include "support/png_file.h"
 #include "support/surface_colors.h"
 #include "wayband/picture.h"
 
 namespace wayband::testing {
-
-// An opaque icon in one plain colour, stored as 32-bit (kind 4) arrays at 16 and 24 pixels.
-imaging::CIconBytes SolidIcon(const std::string& key, platform::ColorRef color);
 
 // A 32-bit bitmap picture of width x height in one plain colour, with `corner` at (0,0).
 std::shared_ptr<Picture> SolidPicture(int32_t width, int32_t height, platform::ColorRef color,

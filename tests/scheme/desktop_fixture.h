@@ -10,8 +10,14 @@
 #include "platform/desktop_presets.h"
 #include "platform/desktop_settings.h"
 #include "platform/os_version.h"
+#include "platform/system_colors.h"
 
 namespace wayband::test {
+
+// A colour written red first (0xRRGGBB) as a colour value (red in the low byte).
+constexpr uint32_t FromRedFirst(uint32_t rrggbb) {
+  return platform::ColorFromRrggbb(rrggbb);
+}
 
 class DesktopTest : public ::testing::Test {
  protected:

@@ -13,7 +13,6 @@
 #include "render/scheme/color_xp.h"
 #include "render/scheme/scheme_tables.h"
 #include "render/scheme/scheme_update.h"
-#include "scheme_table_transcription.h"
 
 namespace wayband::test {
 namespace {
@@ -24,20 +23,26 @@ class DesktopSettingsTest : public DesktopTest {};
 
 TEST_F(DesktopSettingsTest, OleTranslateColorRules) {
   UsePreset("Windows Classic");
-  platform::ColorRef out = 0xDEADBEEF;
-  EXPECT_TRUE(platform::OleTranslateColor(0x00123456, &out));
-  EXPECT_EQ(out, 0x00123456u);
-  EXPECT_TRUE(platform::OleTranslateColor(0x8000000D, &out));
-  EXPECT_EQ(out, FromRedFirst(0x000080));
-  EXPECT_TRUE(platform::OleTranslateColor(0x8000001E, &out));  // index 30, the last
-  EXPECT_TRUE(platform::OleTranslateColor(0x01000003, &out));
-  EXPECT_EQ(out, 0x01000003u);
-  out = 0xDEADBEEF;
-  for (uint32_t bad :
-       {0x8000001Fu, 0x800000FFu, 0x80000105u, 0x03000000u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
-    EXPECT_FALSE(platform::OleTranslateColor(bad, &out)) << std::hex << bad;
+  const struct {
+    uint32_t in;
+    bool ok;
+    uint32_t out;  // what was written (DEADBEEF: nothing)
+  } cases[] = {
+      {0x00123456, true, 0x00123456},
+      {0x8000000D, true, FromRedFirst(0x000080)},
+      {0x8000001E, true, platform::GetSysColor(30)},  // the last index
+      {0x01000003, true, 0x01000003},
+      {0x8000001F, false, 0xDEADBEEF},
+      {0x80000105, false, 0xDEADBEEF},
+      {0x03000000, false, 0xDEADBEEF},
+      {0x7FFFFFFF, false, 0xDEADBEEF},
+      {0xFFFFFFFF, false, 0xDEADBEEF},
+  };
+  for (const auto& c : cases) {
+    platform::ColorRef out = 0xDEADBEEF;
+    EXPECT_EQ(platform::OleTranslateColor(c.in, &out), c.ok) << std::hex << c.in;
+    EXPECT_EQ(out, c.out) << std::hex << c.in;
   }
-  EXPECT_EQ(out, 0xDEADBEEFu);
   EXPECT_EQ(platform::GetSysColor(-1), 0u);
   EXPECT_EQ(platform::GetSysColor(31), 0u);
 }
@@ -51,20 +56,14 @@ TEST_F(DesktopSettingsTest, ListenersHearWhatChanged) {
   Desktop().SetColorDepth(8);
   Desktop().SetAppStyled(false);
   Desktop().SetAppearance(platform::AppearanceName("Brick"));
-  ASSERT_EQ(heard.size(), 4u);
-  EXPECT_EQ(heard[0], DesktopChange::kSysColors);
-  EXPECT_EQ(heard[1], DesktopChange::kDisplay);
-  EXPECT_EQ(heard[2], DesktopChange::kVisualStyle);
-  EXPECT_EQ(heard[3], DesktopChange::kSettings);
-
+  EXPECT_EQ(heard, (std::vector{DesktopChange::kSysColors, DesktopChange::kDisplay,
+                                DesktopChange::kVisualStyle, DesktopChange::kSettings}));
   heard.clear();
   UsePreset(platform::kPresetVersion6);
   ASSERT_EQ(heard.size(), 1u);
-  EXPECT_TRUE(HasChange(heard[0], DesktopChange::kSysColors));
-  EXPECT_TRUE(HasChange(heard[0], DesktopChange::kSettings));
-  EXPECT_TRUE(HasChange(heard[0], DesktopChange::kVisualStyle));
-  EXPECT_TRUE(HasChange(heard[0], DesktopChange::kDisplay));
-
+  for (DesktopChange part : {DesktopChange::kSysColors, DesktopChange::kSettings,
+                             DesktopChange::kVisualStyle, DesktopChange::kDisplay})
+    EXPECT_TRUE(HasChange(heard[0], part));
   subscription.Reset();
   heard.clear();
   Desktop().SetLogicalDpi(120);
@@ -92,34 +91,36 @@ TEST_F(DesktopSettingsTest, ListenersMayChangeSubscriptionsAndSettingsWhileNotif
 TEST(OsVersionTests, FamiliesAndVersions) {
   using platform::OsVersion;
   using platform::PlatformId;
-  const OsVersion nt4{PlatformId::kNT, 4, 0, 1381}, w2k{PlatformId::kNT, 5, 0, 2195},
-      xp{PlatformId::kNT, 5, 1, 2600}, s2003{PlatformId::kNT, 5, 2, 3790},
-      v6{PlatformId::kNT, 6, 0, 6000}, v61{PlatformId::kNT, 6, 1, 7600},
-      v10{PlatformId::kNT, 10, 0, 19045}, w95{PlatformId::kWindows, 4, 0, 950},
-      w95b{PlatformId::kWindows, 4, 0, 1111}, w98{PlatformId::kWindows, 4, 10, 1998};
-  EXPECT_FALSE(IsXPOrLater(nt4));
-  EXPECT_FALSE(IsXPOrLater(w2k));
-  EXPECT_TRUE(IsXPOrLater(xp));
-  EXPECT_TRUE(IsXPOrLater(s2003));
-  EXPECT_TRUE(IsXPOrLater(v10));
-  EXPECT_FALSE(IsXPOrLater(w98));
-  EXPECT_TRUE(IsVistaFamily(v6));
-  EXPECT_TRUE(IsVistaFamily(v61));
-  EXPECT_FALSE(IsVistaFamily(v10));
-  EXPECT_FALSE(IsVistaFamily(OsVersion{PlatformId::kWindows, 6, 0, 0}));
-  EXPECT_TRUE(IsWindows95FirstRelease(w95));
-  EXPECT_FALSE(IsWindows95FirstRelease(w95b));
-  EXPECT_TRUE(IsNT4OrLater(nt4));
-  EXPECT_FALSE(IsNT4OrLater(w98));
-  const platform::OsFlags flags = platform::ComputeOsFlags(v6);
+  const struct {
+    OsVersion version;
+    bool xpOrLater, vista, first95, nt4OrLater;
+  } cases[] = {
+      {{PlatformId::kNT, 4, 0, 1381}, false, false, false, true},
+      {{PlatformId::kNT, 5, 0, 2195}, false, false, false, true},
+      {{PlatformId::kNT, 5, 1, 2600}, true, false, false, true},
+      {{PlatformId::kNT, 5, 2, 3790}, true, false, false, true},
+      {{PlatformId::kNT, 6, 1, 7600}, true, true, false, true},
+      {{PlatformId::kNT, 10, 0, 19045}, true, false, false, true},
+      {{PlatformId::kWindows, 4, 0, 950}, false, false, true, false},
+      {{PlatformId::kWindows, 4, 0, 1111}, false, false, false, false},
+      {{PlatformId::kWindows, 4, 10, 1998}, false, false, false, false},
+      {{PlatformId::kWindows, 6, 0, 0}, true, false, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.version.major << "." << c.version.minor);
+    EXPECT_EQ(IsXPOrLater(c.version), c.xpOrLater);
+    EXPECT_EQ(IsVistaFamily(c.version), c.vista);
+    EXPECT_EQ(IsWindows95FirstRelease(c.version), c.first95);
+    EXPECT_EQ(IsNT4OrLater(c.version), c.nt4OrLater);
+  }
+  const platform::OsFlags flags = platform::ComputeOsFlags({PlatformId::kNT, 6, 0, 6000});
   EXPECT_TRUE(flags.atLeast4_10 && flags.atLeast5_0 && flags.atLeast5_1 && flags.clearTypeQuality);
-  EXPECT_TRUE(platform::ComputeOsFlags(w98).atLeast4_10);
-  EXPECT_FALSE(platform::ComputeOsFlags(w2k).clearTypeQuality);
+  EXPECT_TRUE(platform::ComputeOsFlags({PlatformId::kWindows, 4, 10, 1998}).atLeast4_10);
+  EXPECT_FALSE(platform::ComputeOsFlags({PlatformId::kNT, 5, 0, 2195}).clearTypeQuality);
 }
 
 TEST_F(DesktopSettingsTest, OsFlagsAreReadOnceUntilRecordedAgain) {
   UsePreset("Windows Standard");
-  EXPECT_FALSE(platform::RecordedOsFlags().vistaFamily);
   Desktop().SetVersion({platform::PlatformId::kNT, 6, 0, 6000});
   EXPECT_FALSE(platform::RecordedOsFlags().vistaFamily);
   platform::RecordOsFlags();
@@ -153,51 +154,48 @@ TEST_F(DesktopSettingsTest, AppearanceSchemeReadsTheStoredCharacters) {
 
 TEST_F(DesktopSettingsTest, VisualStyleQueriesFailCleanly) {
   UsePreset(platform::kPresetStyledNormalColor);
-  EXPECT_TRUE(platform::IsAppThemed());
   const platform::ThemeHandle theme = platform::OpenThemeData(kWindow, "Nothing;button");
   ASSERT_NE(theme, 0u);
+  const auto border = [&](int state, int property, platform::ColorRef* color) {
+    return platform::GetThemeColor(theme, platform::BP_PUSHBUTTON, state, property, color);
+  };
   platform::ColorRef color = 0;
-  EXPECT_TRUE(platform::GetThemeColor(theme, platform::BP_PUSHBUTTON, platform::PBS_DEFAULTED,
-                                      platform::TMT_BORDERCOLORHINT, &color));
+  EXPECT_TRUE(border(platform::PBS_DEFAULTED, platform::TMT_BORDERCOLORHINT, &color));
   EXPECT_EQ(color, FromRedFirst(0x003C74));
-  EXPECT_FALSE(platform::GetThemeColor(theme, platform::BP_PUSHBUTTON, 3, 9999, &color));
+  EXPECT_FALSE(border(3, 9999, &color));
   EXPECT_TRUE(platform::CloseThemeData(theme));
   EXPECT_FALSE(platform::CloseThemeData(theme));
-  EXPECT_FALSE(platform::GetThemeColor(theme, platform::BP_PUSHBUTTON, platform::PBS_DEFAULTED,
-                                       platform::TMT_BORDERCOLORHINT, &color));
+  EXPECT_FALSE(border(platform::PBS_DEFAULTED, platform::TMT_BORDERCOLORHINT, &color));
   EXPECT_EQ(platform::OpenThemeData(kWindow, "Nothing"), 0u);
 
-  // A name that does not fit its 256-character buffer makes the names unreadable.
+  // A name that does not fit its 256-character buffer makes the names unreadable; names
+  // are cut at their first NUL.
   platform::VisualStyle style = *Desktop().State().visualStyle;
-  style.fileName = std::string(256, 'x');
-  Desktop().SetVisualStyle(style);
   render::CColorXP builder;
-  builder.ReadThemeNames();
-  EXPECT_EQ(builder.ThemeFileName(), "");
-  EXPECT_EQ(builder.ThemeColorName(), "");
-  // Names are cut at their first NUL.
-  style.fileName = std::string("Style.msstyles\0junk", 19);
-  Desktop().SetVisualStyle(style);
-  builder.ReadThemeNames();
-  EXPECT_EQ(builder.ThemeFileName(), "Style.msstyles");
-  EXPECT_EQ(builder.ThemeColorName(), "NormalColor");
+  for (const auto& [file, read] :
+       {std::pair{std::string(256, 'x'), std::string()},
+        {std::string("Style.msstyles\0junk", 19), std::string("Style.msstyles")}}) {
+    style.fileName = file;
+    Desktop().SetVisualStyle(style);
+    builder.ReadThemeNames();
+    EXPECT_EQ(builder.ThemeFileName(), read);
+    EXPECT_EQ(builder.ThemeColorName(), read.empty() ? "" : "NormalColor");
+  }
 
+  EXPECT_TRUE(platform::IsAppThemed());
   Desktop().SetVisualStylesLibraryLoads(false);
   EXPECT_FALSE(platform::IsAppThemed());
   EXPECT_FALSE(render::CColorXP::IsWindowStyled(kWindow));
   Desktop().SetVisualStylesLibraryLoads(true);
   EXPECT_TRUE(render::CColorXP::IsWindowStyled(kWindow));
   EXPECT_FALSE(render::CColorXP::IsWindowStyled(0));
-  Use([] {
-    platform::DesktopState s = platform::CurrentDesktop().State();
-    s.version = {platform::PlatformId::kNT, 5, 0, 2195};
-    return s;
-  }());
+  Desktop().SetVersion({platform::PlatformId::kNT, 5, 0, 2195});
+  platform::RecordOsFlags();
   EXPECT_FALSE(render::CColorXP::IsWindowStyled(kWindow));
   EXPECT_EQ(platform::OpenThemeHandleCount(), 0u);
 }
 
-TEST_F(DesktopSettingsTest, PresetsMatchTheirSchemeRows) {
+TEST_F(DesktopSettingsTest, EachPresetHasItsSchemeRowAndTheColoursItWasTunedFor) {
   const std::vector<std::string_view> names = platform::DesktopPresetNames();
   EXPECT_GE(names.size(), 17u);
   EXPECT_EQ(platform::DefaultDesktopState(),
@@ -207,13 +205,11 @@ TEST_F(DesktopSettingsTest, PresetsMatchTheirSchemeRows) {
     SCOPED_TRACE(std::string(name));
     UsePreset(name);
     const platform::DesktopState& state = Desktop().State();
-    const std::string key = state.visualStyle
-                                ? platform::ToUpperAscii(state.visualStyle->colorName)
-                                : platform::ToUpperAscii(render::ReadAppearanceScheme());
+    const std::string key = platform::ToUpperAscii(
+        state.visualStyle ? state.visualStyle->colorName : render::ReadAppearanceScheme());
     EXPECT_NE(render::FindSchemeRow(key, state.appStyled), nullptr);
-    // Each preset's window, face and highlight are the ones its row was tuned for.
-    const auto expected = render::FindExpectedColors(key).value_or(render::ExpectedColors{});
     if (key.starts_with("HIGH CONTRAST") || IsVistaFamily(state.version)) continue;
+    const auto expected = render::FindExpectedColors(key).value_or(render::ExpectedColors{});
     EXPECT_EQ(platform::GetSysColor(platform::COLOR_WINDOW),
               render::SchemeCellColor(expected.window));
     EXPECT_EQ(platform::GetSysColor(platform::COLOR_BTNFACE),
@@ -221,9 +217,6 @@ TEST_F(DesktopSettingsTest, PresetsMatchTheirSchemeRows) {
     EXPECT_EQ(platform::GetSysColor(platform::COLOR_HIGHLIGHT),
               render::SchemeCellColor(expected.highlight));
   }
-}
-
-TEST_F(DesktopSettingsTest, DeviceCapsAnswerFromTheDisplay) {
   Desktop().SetColorDepth(16);
   Desktop().SetLogicalDpi(144);
   EXPECT_EQ(platform::DesktopDeviceCaps(platform::BITSPIXEL), 16);

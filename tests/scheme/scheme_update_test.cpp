@@ -2,11 +2,12 @@
 // display flag.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "desktop_fixture.h"
 #include "platform/drawing_context.h"
 #include "render/scheme/low_color_display.h"
 #include "render/scheme/scheme_update.h"
-#include "scheme_table_transcription.h"
 
 namespace wayband::test {
 namespace {
@@ -17,9 +18,7 @@ using render::Slot;
 class SchemeUpdate : public DesktopTest {};
 
 TEST_F(SchemeUpdate, ReportsChangesOfTheWatchedSlotsOnly) {
-  UsePreset(platform::kPresetStyledNormalColor);
   const SchemePalette current = render::BuildCurrentPalette(kWindow, true);
-
   SchemePalette palette = current;
   EXPECT_EQ(render::UpdateColorScheme(palette, kWindow), 0);
   for (Slot watched : {Slot::HotFill, Slot::SelectedFill, Slot::FaceTint, Slot::StyledBarTop}) {
@@ -28,7 +27,6 @@ TEST_F(SchemeUpdate, ReportsChangesOfTheWatchedSlotsOnly) {
     EXPECT_EQ(render::UpdateColorScheme(palette, kWindow), 1) << static_cast<int>(watched);
     EXPECT_EQ(palette, current);
   }
-  palette = current;
   for (size_t s = 0; s < render::kSchemeSlotCount; ++s) {
     if (s != 8 && s != 16 && s != 27 && s != 36) palette[s] ^= 0x10;
   }
@@ -37,16 +35,13 @@ TEST_F(SchemeUpdate, ReportsChangesOfTheWatchedSlotsOnly) {
 }
 
 TEST_F(SchemeUpdate, FollowsTheDesktopAndItsStyledState) {
-  UsePreset(platform::kPresetStyledNormalColor);
   SchemePalette palette{};
   EXPECT_EQ(render::UpdateColorScheme(palette, kWindow), 1);
   EXPECT_EQ(palette[Slot::StyledBarTop], FromRedFirst(0xD6E7FF));  // styled row
-
   // Without a window the control is not styled: the appearance name's plain row applies.
   EXPECT_EQ(render::UpdateColorScheme(palette, 0), 1);
   EXPECT_EQ(palette[Slot::Face], FromRedFirst(0xECE9D8));  // derived: not the row's D4D0C8
   EXPECT_EQ(palette[Slot::StyledBarTop], 0u);
-
   // A missing appearance value: the any-other row, derived from the live colours.
   UsePreset("Windows Classic");
   Desktop().SetAppearance({platform::AppearanceValue::Status::kKeyMissing, {}});
@@ -57,14 +52,13 @@ TEST_F(SchemeUpdate, FollowsTheDesktopAndItsStyledState) {
 
 class FakeControl : public render::SchemeControl {
  public:
-  int32_t SchemeWindow() const override { return window; }
+  int32_t SchemeWindow() const override { return 0x99; }
   SchemePalette& SchemeColors() override { return palette; }
   bool PollingNeeded() const override { return polling; }
   const platform::DrawingContext* SchemeDrawingContext() const override { return context; }
   void Refresh() override { ++refreshes; }
   void RefreshNorvaleContainers() override { ++containerRefreshes; }
 
-  int32_t window = 0x99;
   SchemePalette palette;
   bool polling = true;
   const platform::DrawingContext* context = nullptr;
@@ -72,10 +66,17 @@ class FakeControl : public render::SchemeControl {
   int containerRefreshes = 0;
 };
 
-TEST_F(SchemeUpdate, PollTickRefreshesOnlyAfterAChange) {
+TEST_F(SchemeUpdate, PollTickRefreshesOnlyAfterAChangeAndTheHookOnlyWhilePolling) {
   FakeControl control;
+  control.polling = false;
+  render::SchemeRefreshHook(control);
+  EXPECT_EQ(control.palette, SchemePalette{});
+  control.polling = true;
+  render::SchemeRefreshHook(control);
+  EXPECT_EQ(control.palette, render::BuildCurrentPalette(0x99, true));
+  EXPECT_EQ(control.refreshes, 0);  // the hook runs inside a refresh; it does not start one
+
   render::CheckLowColorDisplay(nullptr);  // 32 bits per pixel
-  render::UpdateColorScheme(control);
   Desktop().SetColorDepth(8);
   render::ColorTimerThatTime(control);  // nothing changed: no refresh, no depth check
   EXPECT_EQ(control.refreshes, 0);
@@ -94,27 +95,9 @@ TEST_F(SchemeUpdate, PollTickRefreshesOnlyAfterAChange) {
   render::CheckLowColorDisplay(nullptr);
 }
 
-TEST_F(SchemeUpdate, RefreshHookRereadsOnlyWhilePolling) {
-  FakeControl control;
-  control.polling = false;
-  render::SchemeRefreshHook(control);
-  EXPECT_EQ(control.palette, SchemePalette{});
-  control.polling = true;
-  render::SchemeRefreshHook(control);
-  EXPECT_EQ(control.palette, render::BuildCurrentPalette(control.window, true));
-  EXPECT_EQ(control.refreshes, 0);  // the hook runs inside a refresh; it does not start one
-}
-
 TEST_F(SchemeUpdate, LowColorDisplayMeansOneToEightBitsPerPixel) {
-  for (const auto& [bits, low] : {std::pair{8, true},
-                                  {1, true},
-                                  {4, true},
-                                  {16, false},
-                                  {24, false},
-                                  {32, false},
-                                  {0, false},
-                                  {-1, false},
-                                  {9, false}}) {
+  for (const auto& [bits, low] :
+       {std::pair{1, true}, {8, true}, {9, false}, {32, false}, {0, false}, {-1, false}}) {
     Desktop().SetColorDepth(bits);
     EXPECT_EQ(render::CheckLowColorDisplay(nullptr), low) << bits;
     EXPECT_EQ(render::LowColorDisplay(), low) << bits;

@@ -2,7 +2,9 @@
 // clipping, prefixes and bad input.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
+#include <utility>
 
 #include "platform/text/text_output.h"
 #include "text_surface.h"
@@ -14,125 +16,108 @@ using testing::CaptionLogFont;
 using testing::TextSurface;
 
 constexpr ColorRef kWhite = RGB(255, 255, 255);
-constexpr ColorRef kInk = RGB(0, 0, 0);
 constexpr uint32_t kCaption = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 const std::string kLongCaption = "Navigation pane caption that is much too long for the bar";
 
 struct Drawn {
   Rect ink;
   int result;
-  int32_t textWidth;
 };
 
-Drawn Draw(const std::string& text, Rect rect, uint32_t format, int32_t width = 200,
-           int32_t height = 40) {
-  TextSurface surface(width, height, kWhite);
+Drawn Draw(std::string_view text, Rect rect, uint32_t format, int32_t height = 40) {
+  TextSurface surface(200, height, kWhite);
   surface.Select(CaptionLogFont());
-  surface.dc()->SetTextColor(kInk);
+  const int result = DrawTextW(surface.dc(), text, &rect, format);
+  return Drawn{surface.InkBounds(), result};
+}
+
+int32_t Width(std::string_view text) {
+  TextSurface surface(1, 1, kWhite);
+  surface.Select(CaptionLogFont());
   Size extent;
   GetTextExtentPoint32W(surface.dc(), text, &extent);
-  const int result = DrawTextW(surface.dc(), text, &rect, format);
-  return Drawn{surface.InkBounds(), result, extent.cx};
+  return extent.cx;
 }
 
-bool Inside(const Rect& inner, const Rect& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
-}
-
-TEST(DrawText, ACaptionLeavesInkInsideItsRectangleOnly) {
+TEST(DrawText, ACaptionLeavesInkInsideItsRectangleOnlyAndAnEllipsisFillsIt) {
   const Rect rect{20, 10, 120, 30};
   for (const uint32_t format :
        {kCaption, DT_SINGLELINE, DT_CENTER | DT_WORDBREAK | DT_END_ELLIPSIS}) {
-    const Drawn drawn = Draw(kLongCaption, rect, format);
-    EXPECT_FALSE(drawn.ink.IsEmpty()) << format;
-    EXPECT_TRUE(Inside(drawn.ink, rect)) << format;
+    const Rect ink = Draw(kLongCaption, rect, format).ink;
+    EXPECT_FALSE(ink.IsEmpty()) << format;
+    EXPECT_TRUE(ink.left >= rect.left && ink.top >= rect.top && ink.right <= rect.right &&
+                ink.bottom <= rect.bottom)
+        << format;
   }
-  const Drawn unclipped = Draw(kLongCaption, rect, DT_SINGLELINE | DT_NOCLIP);
-  EXPECT_GT(unclipped.ink.right, rect.right);
-}
-
-TEST(DrawText, AnEllipsisShortensALongCaptionToFit) {
-  const Rect rect{0, 0, 120, 20};
+  EXPECT_GT(Draw(kLongCaption, rect, DT_SINGLELINE | DT_NOCLIP).ink.right, rect.right);
+  // The dots reach the edge: their last columns hold ink only on the baseline rows.
   TextSurface surface(200, 20, kWhite);
   surface.Select(CaptionLogFont());
-  Rect drawn = rect;
-  DrawTextW(surface.dc(), kLongCaption, &drawn, DT_SINGLELINE | DT_END_ELLIPSIS);
+  Rect dotted{0, 0, 120, 20};
+  DrawTextW(surface.dc(), kLongCaption, &dotted, DT_SINGLELINE | DT_END_ELLIPSIS);
   const Rect ink = surface.InkBounds();
-  EXPECT_LE(ink.right, rect.right);
-  EXPECT_GT(ink.right, rect.right - 8);
-  // The text ends in dots: its last columns hold ink only on the baseline rows.
+  EXPECT_LE(ink.right, 120);
+  EXPECT_GT(ink.right, 120 - 8);
   for (int32_t x = ink.right - 3; x < ink.right; ++x) {
     for (int32_t y = 0; y < 8; ++y)
       EXPECT_FALSE(surface.IsInk(x, y)) << x << "," << y;
   }
-  EXPECT_NE(ink, Draw(kLongCaption, rect, DT_SINGLELINE).ink);
-  const Drawn fits = Draw("Mail", rect, DT_SINGLELINE | DT_END_ELLIPSIS);
-  EXPECT_EQ(fits.ink, Draw("Mail", rect, DT_SINGLELINE).ink);
+  // A caption that fits is drawn as it is.
+  EXPECT_EQ(Draw("Mail", dotted, DT_SINGLELINE | DT_END_ELLIPSIS).ink,
+            Draw("Mail", dotted, DT_SINGLELINE).ink);
 }
 
-TEST(DrawText, CentredAndRightAlignedLinesSitExactlyInTheFreeSpace) {
-  const std::string caption = "Calendar";
-  const Rect rect{10, 0, 191, 20};
-  const Drawn left = Draw(caption, rect, DT_SINGLELINE);
-  const Drawn centred = Draw(caption, rect, DT_SINGLELINE | DT_CENTER);
-  const Drawn right = Draw(caption, rect, DT_SINGLELINE | DT_RIGHT);
-  const int32_t free = rect.right - rect.left - left.textWidth;
-  EXPECT_EQ(centred.ink.left - left.ink.left, free / 2);
-  EXPECT_EQ(centred.ink.right - left.ink.right, free / 2);
-  EXPECT_EQ(right.ink.left - left.ink.left, free);
-  EXPECT_LE(right.ink.right, rect.right);
-  EXPECT_GE(right.ink.right, rect.right - 2);  // at most the last glyph's side bearing
-  // Centred within a pixel: the space left and right of the text differ by at most one.
-  const int32_t before = centred.ink.left - left.ink.left;
-  EXPECT_LE(std::abs((free - before) - before), 1);
-}
-
-TEST(DrawText, VerticalCentringAndTheReturnedHeight) {
-  const Drawn top = Draw("Mail", Rect{0, 0, 100, 33}, DT_SINGLELINE);
-  EXPECT_EQ(top.result, 13);
-  const Drawn centred = Draw("Mail", Rect{0, 0, 100, 33}, DT_SINGLELINE | DT_VCENTER);
-  EXPECT_EQ(centred.ink.top - top.ink.top, 10);  // (33 - 13) / 2
-  EXPECT_EQ(centred.result, 10 + 13);
-  const Drawn bottom = Draw("Mail", Rect{0, 0, 100, 33}, DT_SINGLELINE | DT_BOTTOM);
-  EXPECT_EQ(bottom.ink.top - top.ink.top, 20);
-  EXPECT_EQ(bottom.result, 33);
+TEST(DrawText, LinesSitExactlyInTheFreeSpaceAcrossAndDown) {
+  const Rect rect{10, 0, 191, 33};
+  const Drawn left = Draw("Calendar", rect, DT_SINGLELINE);
+  EXPECT_EQ(left.result, 13);
+  const int32_t free = rect.Width() - Width("Calendar");
+  const struct {
+    uint32_t format;
+    int32_t dx, dy, result;
+  } cases[] = {
+      {DT_CENTER, free / 2, 0, 13},
+      {DT_RIGHT, free, 0, 13},
+      {DT_VCENTER, 0, 10, 10 + 13},  // (33 - 13) / 2
+      {DT_BOTTOM, 0, 20, 33},
+  };
+  for (const auto& c : cases) {
+    const Drawn drawn = Draw("Calendar", rect, DT_SINGLELINE | c.format);
+    EXPECT_EQ(drawn.ink.left - left.ink.left, c.dx) << c.format;
+    EXPECT_EQ(drawn.ink.top - left.ink.top, c.dy) << c.format;
+    EXPECT_EQ(drawn.result, c.result) << c.format;
+  }
   // Without DT_SINGLELINE, DT_VCENTER does nothing.
-  EXPECT_EQ(Draw("Mail", Rect{0, 0, 100, 33}, DT_VCENTER).ink, top.ink);
+  EXPECT_EQ(Draw("Calendar", rect, DT_VCENTER).ink, left.ink);
 }
 
 TEST(DrawText, WordBreakWrapsAndCalcRectMeasures) {
   const std::string text = "Inbox Outbox Archive";
-  const Drawn wrapped = Draw(text, Rect{0, 0, 60, 60}, DT_WORDBREAK, 100, 60);
+  const Drawn wrapped = Draw(text, Rect{0, 0, 60, 60}, DT_WORDBREAK, 60);
   EXPECT_EQ(wrapped.result, 3 * 13);
-  EXPECT_GT(wrapped.ink.bottom - wrapped.ink.top, 2 * 13);
+  EXPECT_GT(wrapped.ink.Height(), 2 * 13);
   TextSurface surface(10, 10, kWhite);
   surface.Select(CaptionLogFont());
   Rect calc{5, 7, 65, 8};
   EXPECT_EQ(DrawTextW(surface.dc(), text, &calc, DT_WORDBREAK | DT_CALCRECT), 3 * 13);
-  EXPECT_EQ(calc.top, 7);
-  EXPECT_EQ(calc.bottom, 7 + 3 * 13);
+  EXPECT_EQ(std::pair(calc.top, calc.bottom), std::pair(7, 7 + 3 * 13));
   EXPECT_LE(calc.right, 65);
-  EXPECT_EQ(surface.InkCount(), 0);
   Rect single{5, 7, 6, 8};
-  Size extent;
-  GetTextExtentPoint32W(surface.dc(), text, &extent);
   EXPECT_EQ(DrawTextW(surface.dc(), text, &single, DT_SINGLELINE | DT_CALCRECT), 13);
-  EXPECT_EQ(single, (Rect{5, 7, 5 + extent.cx, 20}));
+  EXPECT_EQ(single, (Rect{5, 7, 5 + Width(text), 20}));
+  EXPECT_EQ(surface.InkCount(), 0);
   // Explicit line breaks count as lines without DT_SINGLELINE only.
   EXPECT_EQ(Draw("a\r\nb\nc", Rect{0, 0, 100, 40}, 0).result, 3 * 13);
   EXPECT_EQ(Draw("a\r\nb\nc", Rect{0, 0, 100, 40}, DT_SINGLELINE).result, 13);
 }
 
-TEST(DrawText, PrefixesUnderlineUnlessTurnedOff) {
+TEST(DrawText, PrefixesUnderlineUnlessTurnedOffAndTextEndsAtItsFirstNul) {
   const Rect rect{0, 0, 100, 20};
   const Drawn plain = Draw("File", rect, DT_SINGLELINE);
-  const Drawn marked = Draw("&File", rect, DT_SINGLELINE);
-  const Drawn hidden = Draw("&File", rect, DT_SINGLELINE | DT_HIDEPREFIX);
-  const Drawn literal = Draw("&File", rect, DT_SINGLELINE | DT_NOPREFIX);
-  EXPECT_EQ(hidden.ink, plain.ink);
-  EXPECT_GT(marked.ink.bottom, plain.ink.bottom);  // the underline below the baseline
-  EXPECT_GT(literal.ink.right, plain.ink.right);   // the ampersand is drawn
+  EXPECT_EQ(Draw("&File", rect, DT_SINGLELINE | DT_HIDEPREFIX).ink, plain.ink);
+  EXPECT_GT(Draw("&File", rect, DT_SINGLELINE).ink.bottom, plain.ink.bottom);  // underline
+  EXPECT_GT(Draw("&File", rect, DT_SINGLELINE | DT_NOPREFIX).ink.right, plain.ink.right);
+  EXPECT_EQ(Draw(std::string("File\0Calendar", 13), rect, DT_SINGLELINE).ink, plain.ink);
 }
 
 TEST(DrawText, BadInputDrawsNothingAndReturnsZero) {
@@ -141,13 +126,11 @@ TEST(DrawText, BadInputDrawsNothingAndReturnsZero) {
   Rect rect{0, 0, 60, 30};
   EXPECT_EQ(DrawTextW(nullptr, "Mail", &rect, kCaption), 0);
   EXPECT_EQ(DrawTextW(surface.dc(), "Mail", nullptr, kCaption), 0);
-  EXPECT_EQ(DrawTextW(surface.dc(), "", &rect, kCaption), 0);
-  EXPECT_EQ(DrawTextW(surface.dc(), std::string_view("\0Mail", 5), &rect, kCaption), 0);
-  EXPECT_EQ(DrawTextW(surface.dc(), "Ma\xC3", &rect, kCaption), 0);
-  EXPECT_EQ(DrawTextW(surface.dc(), "Mail\xFF", &rect, kCaption), 0);
-  for (Rect empty : {Rect{10, 0, 10, 30}, Rect{20, 0, 10, 30}, Rect{0, 20, 60, 5}}) {
+  for (const std::string_view text : {std::string_view(""), std::string_view("\0Mail", 5),
+                                      std::string_view("Ma\xC3"), std::string_view("Mail\xFF")})
+    EXPECT_EQ(DrawTextW(surface.dc(), text, &rect, kCaption), 0);
+  for (Rect empty : {Rect{10, 0, 10, 30}, Rect{20, 0, 10, 30}, Rect{0, 20, 60, 5}})
     EXPECT_EQ(DrawTextW(surface.dc(), "Mail", &empty, kCaption), 0);
-  }
   EXPECT_EQ(surface.InkCount(), 0);
   // Edges at the ends of the 32-bit range neither overflow nor wrap around.
   Rect huge{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
@@ -156,12 +139,6 @@ TEST(DrawText, BadInputDrawsNothingAndReturnsZero) {
   // The display's context measures but has no pixels to draw into.
   Rect screenRect{0, 0, 50, 20};
   EXPECT_EQ(DrawTextW(&DrawingContext::Screen(), "Mail", &screenRect, DT_SINGLELINE), 13);
-}
-
-TEST(DrawText, TextEndsAtItsFirstNul) {
-  const Rect rect{0, 0, 100, 20};
-  EXPECT_EQ(Draw(std::string("Mail\0Calendar", 13), rect, DT_SINGLELINE).ink,
-            Draw("Mail", rect, DT_SINGLELINE).ink);
 }
 
 }  // namespace

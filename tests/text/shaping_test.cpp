@@ -1,6 +1,7 @@
 // Shaping, bidirectional order, fallback faces, line breaking and the small text helpers.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/text/bidi_order.h"
@@ -14,103 +15,77 @@
 namespace wayband::platform::text {
 namespace {
 
-std::shared_ptr<RealizedFont> CaptionFont() {
-  return RealizedFont::For(testing::CaptionLogFont());
-}
+using Clusters = std::vector<uint32_t>;
 
-std::vector<uint32_t> VisualClusters(const LineLayout& layout) {
-  std::vector<uint32_t> clusters;
-  for (const PlacedGlyph& g : layout.glyphs)
-    clusters.push_back(g.cluster);
-  return clusters;
-}
+class Shaping : public ::testing::Test {
+ protected:
+  std::shared_ptr<RealizedFont> font = RealizedFont::For(testing::CaptionLogFont());
+};
 
-TEST(Shaping, HebrewComesOutRightToLeft) {
-  auto font = CaptionFont();
-  const LineLayout layout = LayoutLine(*font, U"\u05E9\u05DC\u05D5\u05DD", false);
-  EXPECT_EQ(VisualClusters(layout), (std::vector<uint32_t>{3, 2, 1, 0}));
-  for (size_t i = 1; i < layout.glyphs.size(); ++i) {
-    EXPECT_GT(layout.glyphs[i].x, layout.glyphs[i - 1].x);
+TEST_F(Shaping, RunsComeOutInVisualOrderLeftToRight) {
+  const struct {
+    std::u32string text;
+    bool rtl;
+    Clusters visual;
+  } cases[] = {
+      {U"\u05E9\u05DC\u05D5\u05DD", false, {3, 2, 1, 0}},
+      {U"ab \u05D0\u05D1", false, {0, 1, 2, 4, 3}},
+      {U"ab \u05D0\u05D1", true, {4, 3, 2, 0, 1}},
+      {U"\u0628\u0628\u0628", false, {2, 1, 0}},
+  };
+  for (const auto& c : cases) {
+    const LineLayout layout = LayoutLine(*font, c.text, c.rtl);
+    Clusters visual;
+    for (size_t i = 0; i < layout.glyphs.size(); ++i) {
+      visual.push_back(layout.glyphs[i].cluster);
+      if (i > 0) {
+        EXPECT_GT(layout.glyphs[i].x, layout.glyphs[i - 1].x);
+      }
+    }
+    EXPECT_EQ(visual, c.visual);
   }
-}
-
-TEST(Shaping, MixedLineKeepsLatinLeftToRightAndReversesHebrew) {
-  auto font = CaptionFont();
-  const LineLayout ltr = LayoutLine(*font, U"ab \u05D0\u05D1", false);
-  EXPECT_EQ(VisualClusters(ltr), (std::vector<uint32_t>{0, 1, 2, 4, 3}));
-  const LineLayout rtl = LayoutLine(*font, U"ab \u05D0\u05D1", true);
-  EXPECT_EQ(VisualClusters(rtl), (std::vector<uint32_t>{4, 3, 2, 0, 1}));
-}
-
-TEST(Shaping, ArabicLettersJoin) {
-  auto font = CaptionFont();
+  // Arabic letters join: none keeps its isolated form.
   const uint32_t isolated = LayoutLine(*font, U"\u0628", false).glyphs.at(0).glyph;
-  const LineLayout joined = LayoutLine(*font, U"\u0628\u0628\u0628", false);
-  ASSERT_EQ(joined.glyphs.size(), 3u);
-  EXPECT_EQ(VisualClusters(joined), (std::vector<uint32_t>{2, 1, 0}));
-  for (const PlacedGlyph& g : joined.glyphs)
+  for (const PlacedGlyph& g : LayoutLine(*font, U"\u0628\u0628\u0628", false).glyphs)
     EXPECT_NE(g.glyph, isolated);
+  const std::vector<uint8_t> levels[] = {{0, 1, 1, 0}, {0, 1, 2, 1, 0}, {1, 2, 1}};
+  const std::vector<size_t> orders[] = {{0, 2, 1, 3}, {0, 3, 2, 1, 4}, {2, 1, 0}};
+  for (size_t i = 0; i < 3; ++i)
+    EXPECT_EQ(VisualRunOrder(levels[i]), orders[i]) << i;
 }
 
-TEST(Shaping, CombiningMarksStayInTheirBaseCluster) {
-  auto font = CaptionFont();
-  const LineLayout layout = LayoutLine(*font, U"e\u0301x", false);
-  EXPECT_TRUE(layout.clusterStart[0]);
-  EXPECT_FALSE(layout.clusterStart[1]);
-  EXPECT_TRUE(layout.clusterStart[2]);
-  EXPECT_EQ(layout.clusterAdvance[1], 0);
-  const auto [left, right] = layout.ClusterExtent(0);
-  EXPECT_EQ(left, 0);
-  EXPECT_EQ(right, layout.clusterAdvance[0]);
-}
+TEST_F(Shaping, MarksStayInTheirClusterMissingCharactersFallBackAndControlsDrawNothing) {
+  const LineLayout marked = LayoutLine(*font, U"e\u0301x", false);
+  EXPECT_EQ(marked.clusterStart, (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(marked.clusterAdvance[1], 0);
+  EXPECT_EQ(marked.ClusterExtent(0), (std::pair<int32_t, int32_t>{0, marked.clusterAdvance[0]}));
 
-TEST(Shaping, CharactersTheFaceLacksComeFromAFallbackFace) {
-  auto font = CaptionFont();
   FaceInstance& latin = font->FaceFor(U"A");
-  FaceInstance& han = font->FaceFor(U"\u6536");
-  FaceInstance& hebrew = font->FaceFor(U"\u05D0");
-  EXPECT_NE(&latin, &han);
-  EXPECT_NE(&latin, &hebrew);
-  EXPECT_TRUE(han.HasGlyph(U'\u6536'));
-  const LineLayout layout = LayoutLine(*font, U"A\u6536", false);
-  ASSERT_EQ(layout.glyphs.size(), 2u);
-  EXPECT_FALSE(layout.glyphs[1].face->Glyph(layout.glyphs[1].glyph).IsEmpty());
-}
+  EXPECT_NE(&latin, &font->FaceFor(U"\u6536"));
+  EXPECT_NE(&latin, &font->FaceFor(U"\u05D0"));
+  EXPECT_TRUE(font->FaceFor(U"\u6536").HasGlyph(U'\u6536'));
+  const LineLayout mixed = LayoutLine(*font, U"A\u6536", false);
+  ASSERT_EQ(mixed.glyphs.size(), 2u);
+  EXPECT_FALSE(mixed.glyphs[1].face->Glyph(mixed.glyphs[1].glyph).IsEmpty());
 
-TEST(Shaping, ControlCharactersDrawNothing) {
-  auto font = CaptionFont();
   EXPECT_EQ(LayoutLine(*font, U"a\tb\x7F", false).width, LayoutLine(*font, U"ab", false).width);
 }
 
-TEST(BidiOrder, RunsAreReversedFromTheHighestLevelDown) {
-  const std::vector<uint8_t> simple{0, 1, 1, 0};
-  EXPECT_EQ(VisualRunOrder(simple), (std::vector<size_t>{0, 2, 1, 3}));
-  const std::vector<uint8_t> nested{0, 1, 2, 1, 0};
-  EXPECT_EQ(VisualRunOrder(nested), (std::vector<size_t>{0, 3, 2, 1, 4}));
-  const std::vector<uint8_t> rtl{1, 2, 1};
-  EXPECT_EQ(VisualRunOrder(rtl), (std::vector<size_t>{2, 1, 0}));
-}
-
-TEST(LineBreaking, ParagraphsSplitAtEveryKindOfLineBreak) {
-  const std::u32string text = U"a\r\nb\rc\nd";
-  EXPECT_EQ(SplitParagraphs(text), (std::vector<LineSpan>{{0, 1}, {3, 4}, {5, 6}, {7, 8}}));
+TEST_F(Shaping, ParagraphsSplitAtEveryLineBreakAndWordsWrapAtSpaces) {
+  EXPECT_EQ(SplitParagraphs(U"a\r\nb\rc\nd"),
+            (std::vector<LineSpan>{{0, 1}, {3, 4}, {5, 6}, {7, 8}}));
   EXPECT_EQ(SplitParagraphs(U""), (std::vector<LineSpan>{{0, 0}}));
-}
-
-TEST(LineBreaking, WordsWrapAtSpacesAndLongWordsStayWhole) {
-  auto font = CaptionFont();
   const std::u32string text = U"one two three";
   const int32_t twoWords = LayoutLine(*font, U"one two", false).width;
   EXPECT_EQ(WrapParagraph(*font, text, {0, text.size()}, twoWords, false),
             (std::vector<LineSpan>{{0, 7}, {8, 13}}));
+  // Long words stay whole; ideographs break anywhere.
   EXPECT_EQ(WrapParagraph(*font, text, {0, text.size()}, 1, false),
             (std::vector<LineSpan>{{0, 3}, {4, 7}, {8, 13}}));
-  const std::u32string ideographs = U"\u6536\u4EF6\u7BB1";
-  EXPECT_EQ(WrapParagraph(*font, ideographs, {0, 3}, 1, false).size(), 3u);
+  EXPECT_EQ(WrapParagraph(*font, U"\u6536\u4EF6\u7BB1", {0, 3}, 1, false).size(), 3u);
 }
 
-TEST(EndEllipsis, KeepsTheLongestStartThatFitsWithTheDots) {
-  auto font = CaptionFont();
+TEST_F(Shaping, AnEllipsisKeepsTheLongestStartThatFitsWithTheDots) {
   const std::u32string line = U"Navigation caption";
   const LineLayout whole = LayoutLine(*font, line, false);
   const int32_t limit = whole.width / 2;
@@ -123,16 +98,23 @@ TEST(EndEllipsis, KeepsTheLongestStartThatFitsWithTheDots) {
   EXPECT_EQ(EndWithEllipsis(*font, line, whole, 0, false).text, U"...");
 }
 
-TEST(MnemonicPrefix, AmpersandsMarkAndDoubleAmpersandsShow) {
-  EXPECT_EQ(StripMnemonicPrefixes(U"&File", true).text, U"File");
-  EXPECT_EQ(StripMnemonicPrefixes(U"&File", true).underlined, (std::vector<uint32_t>{0}));
-  EXPECT_TRUE(StripMnemonicPrefixes(U"&File", false).underlined.empty());
-  EXPECT_EQ(StripMnemonicPrefixes(U"a&&b", true).text, U"a&b");
-  EXPECT_TRUE(StripMnemonicPrefixes(U"a&&b", true).underlined.empty());
-  EXPECT_EQ(StripMnemonicPrefixes(U"abc&", true).text, U"abc");
-}
-
-TEST(Utf8Decode, AcceptsWellFormedAndRefusesEverythingElse) {
+TEST(TextHelpers, MnemonicPrefixesAndUtf8) {
+  const struct {
+    std::u32string text;
+    bool underline;
+    std::u32string shown;
+    std::vector<uint32_t> underlined;
+  } prefixes[] = {
+      {U"&File", true, U"File", {0}},
+      {U"&File", false, U"File", {}},
+      {U"a&&b", true, U"a&b", {}},  // doubled: shown
+      {U"abc&", true, U"abc", {}},
+  };
+  for (const auto& c : prefixes) {
+    const auto stripped = StripMnemonicPrefixes(c.text, c.underline);
+    EXPECT_EQ(stripped.text, c.shown);
+    EXPECT_EQ(stripped.underlined, c.underlined);
+  }
   EXPECT_EQ(DecodeUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), U"a\u00E9\u20AC\U0001F600");
   for (const char* bad : {"\x80", "\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80", "\xE2\x82",
                           "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "a\xC3"}) {

@@ -113,10 +113,11 @@ std::vector<Assignment> ReadAssignments(const ValueContext& context, const Field
                                         std::initializer_list<std::string_view> skip) {
   context.reader.ExpectObject(object, "properties");
   std::vector<Assignment> assignments;
-  for (const auto& [key, value] : object.value.items()) {
+  for (const auto& item : object.value.items()) {
+    const std::string& key = item.key();
     if (std::any_of(skip.begin(), skip.end(), [&](std::string_view s) { return SameName(s, key); }))
       continue;
-    const Field field{value, ChildPointer(object.pointer, key)};
+    const Field field{item.value(), ChildPointer(object.pointer, key)};
     const MemberDescription* member = description.Find(key);
     if (!member || member->kind != MemberKind::kProperty) {
       context.reader.Fail(field,

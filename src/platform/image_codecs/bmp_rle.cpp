@@ -2,24 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/image_codecs/bmp_layout.h"
+
 namespace wayband::platform::codecs {
 namespace {
 
-// The BMP file as stored: a 14-byte file header, then the information header.
-constexpr size_t kFileHeaderBytes = 14;
-constexpr size_t kOffBits = 10;
-constexpr size_t kInfoHeaderBytes = 40;
-constexpr size_t kInfo = kFileHeaderBytes;
-constexpr size_t kInfoSize = kInfo + 0;
-constexpr size_t kInfoWidth = kInfo + 4;
-constexpr size_t kInfoHeight = kInfo + 8;
-constexpr size_t kInfoBitCount = kInfo + 14;
-constexpr size_t kInfoCompression = kInfo + 16;
-constexpr size_t kInfoSizeImage = kInfo + 20;
-constexpr size_t kInfoColoursUsed = kInfo + 32;
-constexpr size_t kColourEntryBytes = 4;
+using namespace bmp;
 
-constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiRle8 = 1;
 constexpr uint32_t kBiRle4 = 2;
 
@@ -27,22 +16,6 @@ constexpr uint32_t kBiRle4 = 2;
 constexpr uint8_t kEndOfLine = 0;
 constexpr uint8_t kEndOfBitmap = 1;
 constexpr uint8_t kDelta = 2;
-
-uint16_t Le16(std::span<const uint8_t> b, size_t at) {
-  return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
-uint32_t Le32(std::span<const uint8_t> b, size_t at) {
-  return uint32_t{b[at]} | (uint32_t{b[at + 1]} << 8) | (uint32_t{b[at + 2]} << 16) |
-         (uint32_t{b[at + 3]} << 24);
-}
-void PutLe16(std::vector<uint8_t>& b, size_t at, uint16_t v) {
-  b[at] = static_cast<uint8_t>(v);
-  b[at + 1] = static_cast<uint8_t>(v >> 8);
-}
-void PutLe32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-  for (size_t i = 0; i < 4; ++i)
-    b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 struct RleHeader {
   int32_t width = 0;
@@ -157,24 +130,10 @@ std::optional<std::vector<uint8_t>> ExpandRleBitmapFile(std::span<const uint8_t>
                                                         int64_t maxPixels) {
   const std::optional<RleHeader> h = ReadRleHeader(file, maxPixels);
   if (!h) return std::nullopt;
-  const size_t stride = (static_cast<size_t>(h->width) + 3) / 4 * 4;
+  const size_t stride = RowStride(h->width, 8);
   const size_t tableBytes = h->colours * kColourEntryBytes;
-  const size_t pixelsAt = kFileHeaderBytes + kInfoHeaderBytes + tableBytes;
-  const size_t imageBytes = stride * static_cast<size_t>(h->height);
-
-  std::vector<uint8_t> out(pixelsAt + imageBytes, 0);
-  out[0] = 'B';
-  out[1] = 'M';
-  PutLe32(out, 2, static_cast<uint32_t>(out.size()));
-  PutLe32(out, kOffBits, static_cast<uint32_t>(pixelsAt));
-  PutLe32(out, kInfoSize, kInfoHeaderBytes);
-  PutLe32(out, kInfoWidth, static_cast<uint32_t>(h->width));
-  PutLe32(out, kInfoHeight, static_cast<uint32_t>(h->height));
-  PutLe16(out, kInfoBitCount - 2, 1);  // planes
-  PutLe16(out, kInfoBitCount, 8);
-  PutLe32(out, kInfoCompression, kBiRgb);
-  PutLe32(out, kInfoSizeImage, static_cast<uint32_t>(imageBytes));
-  PutLe32(out, kInfoColoursUsed, static_cast<uint32_t>(h->colours));
+  size_t pixelsAt = 0;
+  std::vector<uint8_t> out = NewUncompressedFile(h->width, h->height, 8, h->colours, pixelsAt);
   std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(h->colourTableAt), tableBytes,
               out.begin() + static_cast<std::ptrdiff_t>(kFileHeaderBytes + kInfoHeaderBytes));
 

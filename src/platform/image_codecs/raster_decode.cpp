@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/image_codecs/bmp_core.h"
 #include "platform/image_codecs/bmp_rle.h"
 #include "platform/image_codecs/jpeg_huffman_guard.h"
 #include "platform/image_codecs/stb_bridge.h"
@@ -65,14 +66,23 @@ std::optional<DecodedRaster> DecodeRaster(std::span<const uint8_t> file,
   const RasterFormat format = SniffRasterFormat(file);
   if (format == RasterFormat::kUnknown) return std::nullopt;
 
-  // stb_image does not read run-length-encoded bitmaps: they are expanded first.
+  // stb_image does not read run-length-encoded bitmaps, and misreads those with the old
+  // core header: both are rewritten as plain bitmaps with an information header first.
   std::vector<uint8_t> expanded;
   std::span<const uint8_t> source = file;
-  if (format == RasterFormat::kBmp && IsRleBitmapFile(file)) {
-    auto plain = ExpandRleBitmapFile(file, limits.maxPixels);
-    if (!plain) return std::nullopt;
-    expanded = std::move(*plain);
-    source = expanded;
+  if (format == RasterFormat::kBmp) {
+    std::optional<std::vector<uint8_t>> plain;
+    if (IsRleBitmapFile(file)) {
+      plain = ExpandRleBitmapFile(file, limits.maxPixels);
+      if (!plain) return std::nullopt;
+    } else if (IsCoreHeaderBitmapFile(file)) {
+      plain = ExpandCoreHeaderBitmapFile(file, limits.maxPixels);
+      if (!plain) return std::nullopt;
+    }
+    if (plain) {
+      expanded = std::move(*plain);
+      source = expanded;
+    }
   }
 
   if (format == RasterFormat::kJpeg && !JpegHuffmanTablesFit(file)) return std::nullopt;

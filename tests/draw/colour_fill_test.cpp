@@ -1,6 +1,8 @@
-// Gradients through the primitive, through one-pixel bands, and as flat fills.
+// Colours and fills: the integer colour blend, the lightness darkening, and gradients
+// through the primitive, through one-pixel bands and as flat fills.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "draw_fixture.h"
@@ -79,28 +81,21 @@ TEST_P(GradientPaths, HorizontalRunsLeftToRight) {
 INSTANTIATE_TEST_SUITE_P(BandsAndPrimitive, GradientPaths, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Bands" : "Primitive"; });
 
-TEST_F(DrawTest, GradientIsAFlatFillForEqualColoursAndOnLowColourDisplays) {
+TEST_F(DrawTest, GradientTranslatesSystemColoursIsFlatForEqualColoursAndOnLowColourDisplays) {
   Canvas canvas(5, 8, kBackground);
+  render::FillGradient(canvas.dc(), platform::SysColorRef(platform::COLOR_BTNFACE), kBottom, 0, 0,
+                       2, 6, false);
+  EXPECT_EQ(canvas.At(0, 0), platform::GetSysColor(platform::COLOR_BTNFACE));
   render::FillGradient(canvas.dc(), kBottom, kBottom, 0, 0, 5, 8, false);
   EXPECT_EQ(canvas.CountOther(kBottom), 0);
-
   SetColorDepth(8);
   for (bool bands : {false, true}) {
     SetGradientPrimitive(!bands);
-    canvas.Fill(kBackground);
     render::FillGradient(canvas.dc(), kTop, kBottom, 0, 0, 5, 8, false);
     EXPECT_EQ(canvas.CountOther(kTop), 0);
-    canvas.Fill(kBackground);
     render::FillGradientRect(canvas.dc(), Rect{0, 0, 5, 8}, kBottom, kTop, true);
     EXPECT_EQ(canvas.CountOther(kBottom), 0);
   }
-}
-
-TEST_F(DrawTest, GradientTranslatesSystemColours) {
-  Canvas canvas(2, 6, kBackground);
-  const uint32_t face = platform::SysColorRef(platform::COLOR_BTNFACE);
-  render::FillGradient(canvas.dc(), face, kBottom, 0, 0, 2, 6, false);
-  EXPECT_EQ(canvas.At(0, 0), platform::GetSysColor(platform::COLOR_BTNFACE));
 }
 
 TEST_F(DrawTest, GradientBandsStayCheapAndInBoundsForHugeRectangles) {
@@ -112,6 +107,52 @@ TEST_F(DrawTest, GradientBandsStayCheapAndInBoundsForHugeRectangles) {
   render::FillGradient(nullptr, kTop, kBottom, 0, 0, 5, 5, true);
   EXPECT_EQ(canvas.At(1, 1), canvas.At(0, 1));  // rows are one colour
   EXPECT_NE(canvas.At(1, 1), kBackground);
+}
+
+using render::BlendColors;
+
+TEST_F(DrawTest, BlendTruncatesEachProductSeparatelyAndTranslatesItsColours) {
+  const uint32_t face = platform::SysColorRef(platform::COLOR_BTNFACE);
+  const struct {
+    uint32_t a, b;  // red first, or system colour references
+    int weight;
+    bool swap;
+    uint32_t expected;
+  } cases[] = {
+      {0xFFFFFF, 0x000000, 128, false, 0x808080},
+      {0x000000, 0xFFFFFF, 128, false, 0x7F7F7F},
+      // 1·128 div 255 + 1·127 div 255 = 0: two truncations lose the unit.
+      {0x010101, 0x010101, 128, false, 0x000000},
+      {0x123456, 0xABCDEF, 255, false, 0x123456},
+      {0x123456, 0xABCDEF, 255, true, 0xABCDEF},
+      {0x123456, 0xABCDEF, 300, false, 0x123456},  // clamped
+      {0x123456, 0xABCDEF, -5, false, 0xABCDEF},
+      // Untranslatable colours are painted white.
+      {0x7F000000, 0, 255, false, 0xFFFFFF},
+      {0xFFFFFFFF, 0x80000063, 128, false, 0xFFFFFF},
+  };
+  const auto colour = [](uint32_t c) { return c >= 0x01000000 ? c : ColorFromRrggbb(c); };
+  for (const auto& c : cases) {
+    EXPECT_EQ(BlendColors(colour(c.a), colour(c.b), c.weight, c.swap), ColorFromRrggbb(c.expected))
+        << std::hex << c.a << " " << c.b << " " << std::dec << c.weight;
+  }
+  EXPECT_EQ(BlendColors(face, 0, 255), platform::GetSysColor(platform::COLOR_BTNFACE));
+}
+
+TEST_F(DrawTest, DarkenLightnessKeepsHueAndSaturation) {
+  const std::pair<uint32_t, uint32_t> cases[] = {
+      {0xFFFFFF, 0xCCCCCC},
+      {0x000000, 0x000000},
+      // Pure red: lightness 0.5 → 0.4, saturation 1: red 0.8·255 = 204.
+      {0xFF0000, 0xCC0000},
+      // A light orange (lightness above one half): hue 33.75°, s 1, l 0.7176 → 0.5741.
+      {0xFFC06F, 0xFFA026},
+      // Grey 808080: lightness 128/255 · 0.8 · 255 = 102.4 → 102.
+      {0x808080, 0x666666},
+  };
+  for (const auto& [in, out] : cases) {
+    EXPECT_EQ(render::DarkenLightness(ColorFromRrggbb(in)), ColorFromRrggbb(out)) << std::hex << in;
+  }
 }
 
 }  // namespace
