@@ -80,6 +80,14 @@ class FrameScene {
   }
 
   void Refresh() { core::CoreAccess::Of(*bar_).Refresh(); }
+  // The screen point `dy` pixels below the top of large bar k, `dx` from its left.
+  platform::Point OnBar(int32_t k, int32_t dx = 40, int32_t dy = 10) {
+    const platform::Rect control = host_.Windows().GetWindowRect(site_->hWnd());
+    const platform::Rect& r = core::CoreAccess::Of(*bar_).State().panels.At(k)->rcItem;
+    return {control.left + r.left + dx, control.top + r.top + dy};
+  }
+  headless::HeadlessHost& Host() { return host_; }
+  int32_t& HoverIndex() { return core::CoreAccess::Of(*bar_).MutableState().HoverIndex; }
   int32_t LargeBars() const { return core::CoreAccess::Of(*bar_).State().BarsToShow; }
 
  private:
@@ -126,11 +134,71 @@ void BM_FrameMemcpy(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameMemcpy);
 
+// A refresh after the hover moved to another bar: the hot bar is painted and the bar that
+// was hot returns to its normal look. This is the refresh a move onto another bar runs.
+void BM_FrameRefreshNewHover(benchmark::State& state) {
+  FrameScene scene;
+  int32_t& hover = scene.HoverIndex();
+  for (auto _ : state) {
+    hover = hover == kHoveredBar ? kHoveredBar + 1 : kHoveredBar;
+    scene.Refresh();
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FrameRefreshNewHover);
+
+// The mouse over the bars: a move onto another bar (a new hover, one refresh), a move
+// within the hovered bar (no refresh), and a click (press and release, two refreshes and
+// the panel placement).
+void BM_MouseMoveNewHover(benchmark::State& state) {
+  FrameScene scene;
+  const platform::Point bars[] = {scene.OnBar(kHoveredBar), scene.OnBar(kHoveredBar + 1)};
+  size_t i = 0;
+  for (auto _ : state) {
+    scene.Host().MouseMove(bars[i ^= 1]);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_MouseMoveNewHover);
+
+void BM_MouseMoveSameHover(benchmark::State& state) {
+  FrameScene scene;
+  const platform::Point points[] = {scene.OnBar(kHoveredBar, 40), scene.OnBar(kHoveredBar, 60)};
+  scene.Host().MouseMove(points[0]);
+  size_t i = 0;
+  for (auto _ : state) {
+    scene.Host().MouseMove(points[i ^= 1]);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_MouseMoveSameHover);
+
+void BM_MouseClick(benchmark::State& state) {
+  FrameScene scene;
+  const platform::Point point = scene.OnBar(kHoveredBar);
+  for (auto _ : state) {
+    scene.Host().MouseDown(point, host::kLeftButton);
+    scene.Host().MouseUp(point, host::kLeftButton);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_MouseClick);
+
 const bool kFrameRatios = [] {
   AddRatio({"refresh 250x700, 10 panels / memcpy of the frame", "BM_FrameRefresh", "BM_FrameMemcpy",
             20.0});
   AddRatio(
       {"refresh 250x700, 10 panels / memset of the frame", "BM_FrameRefresh", "BM_FrameMemset"});
+  AddRatio({"mouse move to another bar / memcpy of the frame", "BM_MouseMoveNewHover",
+            "BM_FrameMemcpy"});
+  AddRatio({"mouse move within the hovered bar / memcpy of the frame", "BM_MouseMoveSameHover",
+            "BM_FrameMemcpy"});
+  AddRatio({"mouse click on a bar / memcpy of the frame", "BM_MouseClick", "BM_FrameMemcpy"});
+  // A move runs one refresh and should cost no more than that refresh.
+  AddRatio({"mouse move to another bar / refresh after a hover change", "BM_MouseMoveNewHover",
+            "BM_FrameRefreshNewHover", 1.1});
+  AddRatio(
+      {"mouse move to another bar / steady refresh", "BM_MouseMoveNewHover", "BM_FrameRefresh"});
   return true;
 }();
 

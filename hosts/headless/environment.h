@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/dialog_host.h"
 #include "headless/host_record.h"
 #include "headless/virtual_windows.h"
 #include "headless/window_images.h"
@@ -48,6 +49,8 @@ struct Environment {
   VirtualWindows windows;
   // The images of the windows the controls paint themselves.
   WindowImages images;
+  // The modal dialogs the controls showed, and the actions scripted for the next one.
+  DialogHost dialogs;
   std::shared_ptr<StdFont> ambientFont;
   std::map<host::WindowHandle, std::string> forms;
   std::vector<std::shared_ptr<HeadlessControl>> controls;  // in the order they were placed

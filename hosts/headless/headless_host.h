@@ -53,6 +53,9 @@ class HeadlessHost {
     return environment_.images.Image(window);
   }
 
+  // The modal dialogs: scripted actions for the next one, and what each showed.
+  DialogHost& Dialogs() { return environment_.dialogs; }
+
   // The tips the process's tooltip windows showed while the host lived.
   TipRecord& Tips() { return tips_; }
 

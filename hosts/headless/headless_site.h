@@ -74,6 +74,7 @@ class HeadlessSite : public host::ControlSite {
   host::ParentObject Parent() const override;
   host::ChildStrip* CreateChildStrip(const host::StripDesign& design) override;
   host::WindowSystem& Windows() override { return environment_.windows; }
+  void ShowModal(host::ModalDialog& dialog) override { environment_.dialogs.Run(dialog); }
 
  private:
   void OnResized();

@@ -85,6 +85,25 @@ struct WaybandInspection {
   bool ToolbarDirty = false;
   bool AnimationEnabled = false;
 
+  // The mouse. Positions are whole twips of the control's own window.
+  bool ChevronHot = false;
+  int32_t LastMouseX = 0;
+  int32_t LastMouseY = 0;
+  bool MouseLeft = false;
+  int32_t SplitterAnchorY = 0;  // control pixels
+  int32_t AnimationStep = 0;
+  // Shared by every control of the thread: a toolbar strip has seen the mouse.
+  bool HandCursorArmed = false;
+  // m_oMouseTimer's interval, milliseconds; 0 while the mouse-leave poll is idle.
+  int32_t MouseTimerInterval = 0;
+  // The toolbar strip's tooltip text (display form); empty before the first hover.
+  std::string ToolTipText;
+  // Mouse pointers, numbered as the MousePointer property: 0 default, 7 north-south
+  // sizing, 99 custom (the hand).
+  int32_t ControlPointer = 0;
+  int32_t ToolbarPointer = 0;
+  int32_t SplitterPointer = 0;
+
   std::vector<InspectedPanel> panels;
 
   // The control's client size in pixels and its child strips.

@@ -113,6 +113,11 @@ class Wayband {
   // icon.
   bool LoadIconImageFromFile(const std::string& sFile, const std::string& sKey);
 
+  // Opens the navigation options dialog modally through the host and returns when it is
+  // closed: the user reorders the bars, ticks the ones to show and confirms with OK (Cancel
+  // leaves the control as it was). Never fails.
+  void ShowNavigationOptions();
+
   // A snapshot of what the control decided (wayband/inspection.h); it changes nothing.
   WaybandInspection Inspect() const;
   // A read-only view of one of the control's surfaces, valid until the control next

@@ -78,6 +78,7 @@ void ControlCore::Show() {
 
 void ControlCore::Destroy() {
   if (!Alive()) return;
+  if (input_) input_->Detach();
   state_.panels.Clear();
   // The parent window hook is removed here once it exists.
   m_oMouseTimer.reset();
@@ -88,6 +89,11 @@ void ControlCore::Destroy() {
   owner_ = nullptr;
   toolbar_ = nullptr;
   splitBar_ = nullptr;
+}
+
+void ControlCore::SetInput(std::unique_ptr<ControlInput> input) {
+  if (input_) input_->Detach();
+  input_ = std::move(input);
 }
 
 void ControlCore::Notify(const char* name) {

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/control_input.h"
 #include "core/control_state.h"
 #include "core/frame_context.h"
 #include "imaging/dib32.h"
@@ -129,6 +130,24 @@ class ControlCore final : public host::ControlCallbacks,
   std::shared_ptr<host::ContainedControl> PanelControl(int32_t id) const;
   void AssignPanelControl(int32_t id, const std::shared_ptr<host::ContainedControl>& control);
 
+  // --- Reordering (panel_reorder.cpp), for the navigation options dialog's OK -------------
+  // ReorderRecords := n empty positions, n = PanelCount.
+  void BeginReorder();
+  // Copies the record with lID `panelId` to position `newPosition` (1-based) with bVisible
+  // replaced; the selected record carries the selection along. Unknown IDs and positions
+  // change nothing.
+  void PlaceRecord(int32_t newPosition, int32_t panelId, bool bVisible);
+  // Makes the placed records the panel store, moves the selection off a hidden record,
+  // arranges the panels and refreshes.
+  void EndReorder();
+
+  // --- Input ---------------------------------------------------------------------------
+  // Installs the code that drives the control with the mouse (owned from here on).
+  void SetInput(std::unique_ptr<ControlInput> input);
+  const ControlInput* Input() const { return input_.get(); }
+  // tmrAnimate runs when `enabled` (75 ms) and stops otherwise.
+  void SetAnimationTimerEnabled(bool enabled);
+
   // --- Layout (layout.cpp) -------------------------------------------------------------------
   void SetBarsToShow(int32_t value);
   // The refresh: layout, bar placement (and, with the painting, the frame).
@@ -183,7 +202,6 @@ class ControlCore final : public host::ControlCallbacks,
   // since the surface was made; true when it did.
   bool FitToolbarSurface();
   void ApplyAutoHide();
-  void SetAnimationTimerEnabled(bool enabled);
 
   // frame_pass.cpp: the steps of the frame pass, in the order the refresh runs them.
   FrameContext BeginFrame();
@@ -219,6 +237,9 @@ class ControlCore final : public host::ControlCallbacks,
   std::unique_ptr<platform::CTimer> m_oMouseTimer;
   std::unique_ptr<platform::CTimer> m_oColorTimer;
   platform::CTimer tmrAnimate_;
+  // Kept until the core itself goes: its handlers may be running when the control is
+  // destroyed.
+  std::unique_ptr<ControlInput> input_;
   uint64_t refreshesStarted_ = 0;
 };
 

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/icon_store.h"
 #include "core/panel_store.h"
@@ -82,8 +84,26 @@ struct ControlState {
   bool UserMode = false;
   int32_t BarPadding = 0;
   bool SplitterDragging = false;
+  // Cursor row in control pixels at the splitter press, then at the last drag step.
+  int32_t SplitterAnchorY = 0;
   int32_t HoverIndex = 0;
   int32_t PressedIndex = 0;
+
+  // --- Mouse ----------------------------------------------------------------------------------
+  // The most recent hit test found the chevron zone of the toolbar strip.
+  bool ChevronHot = false;
+  // Position of the last move on the control's own window, rounded twips.
+  int32_t LastMouseX = 0;
+  int32_t LastMouseY = 0;
+  // The panel (by lID) the last move on the control's own window found; 0 for none.
+  int32_t LastHoverPanelId = 0;
+  // The mouse-leave poll found the mouse outside since the last own move.
+  bool MouseLeft = false;
+
+  // --- Reordering (the navigation options dialog's OK) ----------------------------------------
+  // Positions 1..n are entries 0..n-1; an entry stays empty until a record is placed there.
+  std::vector<std::optional<PanelRecord>> ReorderRecords;
+  int32_t ReorderSelectedIndex = 0;
 
   // --- Parent window hook -------------------------------------------------------------------
   bool ParentIsForm = false;

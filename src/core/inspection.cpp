@@ -63,6 +63,12 @@ void CopyState(const core::ControlState& state, WaybandInspection& out) {
   out.PollingNeeded = state.PollingNeeded;
   out.ToolbarDirty = state.ToolbarDirty;
   out.AnimationEnabled = state.AnimationEnabled;
+  out.ChevronHot = state.ChevronHot;
+  out.LastMouseX = state.LastMouseX;
+  out.LastMouseY = state.LastMouseY;
+  out.MouseLeft = state.MouseLeft;
+  out.SplitterAnchorY = state.SplitterAnchorY;
+  out.AnimationStep = state.AnimationStep;
   for (const core::PanelRecord& record : state.panels.Records())
     out.panels.push_back(Panel(record));
   std::copy(state.Palette.slots.begin(), state.Palette.slots.end(), out.SchemePalette.begin());
@@ -78,6 +84,13 @@ void CopyWindows(const core::ControlCore& core, WaybandInspection& out) {
   out.clientHeight = client.Height();
   out.ctlToolbar = StripWindow(core.ctlToolbar(), *site);
   out.ctlSplitBar = StripWindow(core.ctlSplitBar(), *site);
+  out.ControlPointer = static_cast<int32_t>(site->Windows().GetMousePointer(site->hWnd()));
+  if (core.ctlToolbar())
+    out.ToolbarPointer = static_cast<int32_t>(core.ctlToolbar()->GetMousePointer());
+  if (core.ctlSplitBar())
+    out.SplitterPointer = static_cast<int32_t>(core.ctlSplitBar()->GetMousePointer());
+  if (const platform::CTimer* timer = core.MouseTimer()) out.MouseTimerInterval = timer->Interval();
+  if (const core::ControlInput* input = core.Input()) input->Inspect(out);
   for (const auto& control : site->ContainedControls()) {
     if (!control) continue;
     out.containedControls.push_back(

@@ -77,8 +77,13 @@ void ControlCore::Refresh() {
     FillButtonFaceBand(frame);
     PlacePanels(frame);
     // The mouse code's hit test at the last recorded mouse position runs here, before the
-    // chevron is painted in the hover state it leaves.
-    PaintChevron(frame);
+    // chevron is painted in the hover state it leaves. Its BarHover handlers may change or
+    // destroy the control, or resize it (new surfaces): take the targets afresh.
+    if (input_) input_->HitTestLastPosition();
+    if (Alive()) {
+      ChooseTargets(frame);
+      PaintChevron(frame);
+    }
   }
   if (Alive() && splitBar_->Top() != state_.LastSplitterTop) ArrangeChildControls();
   if (Alive()) {

@@ -1,6 +1,7 @@
 // The public Wayband class: each member forwards to the control core. The core is held
 // for the duration of every call, so a host handler that destroys the control during the
-// call (while the host processes messages, or in an event) leaves the call safe.
+// call (while the host processes messages, or in an event) leaves the call safe. Creation
+// and destruction assemble the core with its input (interaction/wayband_assembly.cpp).
 #include "wayband/wayband_control.h"
 
 #include "core/control_core.h"
@@ -8,15 +9,6 @@
 namespace wayband {
 
 using core::ControlState;
-
-Wayband::Wayband(host::ControlSite& site)
-    : core_(std::make_shared<core::ControlCore>(site, *this)) {
-  core_->Create();
-}
-
-Wayband::~Wayband() {
-  core_->Destroy();
-}
 
 void Wayband::InitProperties() {
   std::shared_ptr(core_)->InitProperties();

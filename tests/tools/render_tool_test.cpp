@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadScene{"DuplicatePanelKey", "{\"panels\": [{\"key\": \"a\"},\n {\"key\": \"a\"}]}", 2,
                  "used by an earlier panel"},
         BadScene{"HoverStep", "{\"steps\": [\n {\"resize\": {}},\n {\"hover\": 1}]}", 3,
-                 "no mouse handling"},
+                 "a mouse step must be an object"},
         BadScene{"SelectUnknown",
                  "{\"panels\": [{\"key\": \"a\"}],\n \"steps\": [{\"select\": \"b\"}]}", 2,
                  "no panel has the key \"b\""}),

@@ -61,10 +61,12 @@ std::filesystem::path Numbered(const std::filesystem::path& path, size_t step) {
   return numbered;
 }
 
-bool WriteState(const WaybandInspection& state, const std::filesystem::path& path,
-                std::string* error) {
+bool WriteState(const WaybandInspection& state, nlohmann::ordered_json events,
+                const std::filesystem::path& path, std::string* error) {
+  nlohmann::ordered_json json = InspectionToJson(state);
+  json["events"] = std::move(events);
   std::ofstream file(path);
-  file << InspectionToJson(state).dump(2) << "\n";
+  file << json.dump(2) << "\n";
   file.close();
   if (!file) *error = "cannot write " + path.string();
   return static_cast<bool>(file);
@@ -83,7 +85,7 @@ bool WriteOutputs(SceneRenderer& renderer, const Arguments& args, size_t step, s
   out << "wrote " << png.string() << " (" << image.Width() << "x" << image.Height() << ")\n";
   if (args.state) {
     const std::filesystem::path state = Numbered(*args.state, step);
-    if (!WriteState(renderer.Inspect(), state, &error)) {
+    if (!WriteState(renderer.Inspect(), renderer.TakeEvents(), state, &error)) {
       err << "wayband-render: " << error << "\n";
       return false;
     }

@@ -20,8 +20,9 @@ constexpr int32_t kDefaultHeight = 400;
 // A placeholder looks like an empty child window: the window background colour.
 constexpr uint32_t kPlaceholderColor = platform::SysColorRef(platform::COLOR_WINDOW);
 
-// Steps that need the mouse handling, which the control does not have yet.
-constexpr std::string_view kMouseSteps[] = {"hover", "press", "click", "release", "drag"};
+constexpr const char* kStepKinds =
+    "\"resize\", \"set\", \"select\", \"hover\", \"press\", \"release\", \"click\", "
+    "\"drag\", \"wait\" and \"options\"";
 
 struct Context {
   const SceneReader& reader;
@@ -126,18 +127,22 @@ Step ReadStep(const Context& c, const Field& entry, const std::set<std::string>&
   const SceneReader& r = c.reader;
   r.ExpectObject(entry, "a step");
   if (entry.value.size() != 1) {
-    r.Fail(entry, "a step has exactly one of \"resize\", \"set\" and \"select\"");
+    r.Fail(entry, std::string("a step has exactly one of ") + kStepKinds);
   }
   const std::string kind = entry.value.begin().key();
   const Field body = *r.Member(entry, kind);
   Step step;
   step.pointer = entry.pointer;
-  if (std::find(std::begin(kMouseSteps), std::end(kMouseSteps), kind) != std::end(kMouseSteps)) {
-    r.Fail(body, "\"" + kind +
-                     "\" steps are not available: the control has no mouse handling yet; "
-                     "use \"resize\", \"set\" or \"select\"");
-  }
-  if (kind == "resize") {
+  if (auto mouse = ReadMouseStep(r, kind, body)) {
+    step.kind = Step::Kind::kMouse;
+    step.mouse = *mouse;
+  } else if (kind == "wait") {
+    step.kind = Step::Kind::kWait;
+    step.milliseconds = ReadWait(r, body);
+  } else if (kind == "options") {
+    step.kind = Step::Kind::kOptions;
+    step.dialogActions = ReadDialogActions(r, body);
+  } else if (kind == "resize") {
     step.kind = Step::Kind::kResize;
     std::tie(step.width, step.height) = ReadSize(r, body);
   } else if (kind == "set") {
@@ -149,7 +154,7 @@ Step ReadStep(const Context& c, const Field& entry, const std::set<std::string>&
     if (!panelKeys.contains(step.panelKey))
       r.Fail(body, "no panel has the key \"" + step.panelKey + "\"");
   } else {
-    r.Fail(body, "unknown step \"" + kind + "\"; steps are \"resize\", \"set\" and \"select\"");
+    r.Fail(body, "unknown step \"" + kind + "\"; steps are " + kStepKinds);
   }
   return step;
 }

@@ -12,8 +12,11 @@
 //     "initialProperties": {"BarPicture": "assets/sand.bmp"},
 //     "properties": {"BarsToShow": 3, "BackColor": "#336699", ...},
 //     "steps": [{"resize": {"width": 240, "height": 500}},
-//               {"set": {"RightToLeft": true}}, {"select": "mail"}]
+//               {"set": {"RightToLeft": true}}, {"select": "mail"},
+//               {"hover": {"x": 40, "y": 300}}, {"wait": 600}]
 //   }
+//
+// The mouse, clock and dialog steps are described in interaction_steps.h.
 //
 // "initialProperties" are assigned before the panels are added, as properties stored with a
 // form are; "properties" after them, so that BarsToShow can count the panels. (The bars
@@ -28,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "interaction_steps.h"
 #include "property_values.h"
 
 namespace wayband::render_tool {
@@ -54,12 +58,15 @@ struct IconScene {
 };
 
 struct Step {
-  enum class Kind { kResize, kSet, kSelect };
+  enum class Kind { kResize, kSet, kSelect, kMouse, kWait, kOptions };
   Kind kind = Kind::kSet;
   int32_t width = 0;  // kResize, pixels
   int32_t height = 0;
-  std::vector<Assignment> properties;  // kSet
-  std::string panelKey;                // kSelect
+  std::vector<Assignment> properties;                 // kSet
+  std::string panelKey;                               // kSelect
+  MouseStep mouse;                                    // kMouse
+  int32_t milliseconds = 0;                           // kWait
+  std::vector<headless::DialogAction> dialogActions;  // kOptions
   std::string pointer;
 };
 

@@ -1,6 +1,10 @@
 #include "scene_render.h"
 
+#include <chrono>
+
+#include "overlays.h"
 #include "platform/desktop_presets.h"
+#include "platform/twips.h"
 
 namespace wayband::render_tool {
 
@@ -91,6 +95,8 @@ void SceneRenderer::Assign(Object& object, const std::vector<Assignment>& assign
 }
 
 void SceneRenderer::Apply(const Step& step) {
+  dialog_.reset();
+  dialogBackdrop_.reset();
   switch (step.kind) {
     case Step::Kind::kResize:
       site_->Resize(step.width * scene_.twipsPerPixel, step.height * scene_.twipsPerPixel);
@@ -101,11 +107,96 @@ void SceneRenderer::Apply(const Step& step) {
     case Step::Kind::kSelect:
       if (auto panel = control_->WaybandPanels().Item(step.panelKey)) panel->SetSelected(true);
       break;
+    case Step::Kind::kMouse:
+      Mouse(step.mouse);
+      break;
+    case Step::Kind::kWait:
+      loop_.AdvanceClock(std::chrono::milliseconds(step.milliseconds));
+      break;
+    case Step::Kind::kOptions:
+      ShowOptions(step.dialogActions);
+      break;
   }
 }
 
+void SceneRenderer::Mouse(const MouseStep& step) {
+  host::WindowHandle window = control_->hwnd();
+  if (step.on != MouseStep::Window::kControl) {
+    const char* name = step.on == MouseStep::Window::kToolbar ? "ctlToolbar" : "ctlSplitBar";
+    if (const headless::HeadlessStrip* strip = site_->Strip(name)) window = strip->hWnd();
+  }
+  const platform::Rect rect = host_.Windows().GetWindowRect(window);
+  const auto at = [&](int64_t x, int64_t y) {
+    return platform::Point{platform::ClampToLong(rect.left + x),
+                           platform::ClampToLong(rect.top + y)};
+  };
+  using Action = MouseStep::Action;
+  const platform::Point from = at(step.x, step.y);
+  switch (step.action) {
+    case Action::kHover:
+      host_.MouseMove(from, step.button);
+      break;
+    case Action::kPress:
+      host_.MouseDown(from, step.button);
+      break;
+    case Action::kRelease:
+      host_.MouseUp(from, step.button);
+      break;
+    case Action::kClick:
+      host_.MouseDown(from, step.button);
+      host_.MouseUp(from, step.button);
+      break;
+    case Action::kDrag: {
+      host_.MouseDown(from, step.button);
+      platform::Point to = from;
+      for (int32_t i = 1; i <= step.moves; ++i) {
+        to = at(step.x + (int64_t{step.toX} - step.x) * i / step.moves,
+                step.y + (int64_t{step.toY} - step.y) * i / step.moves);
+        host_.MouseMove(to, step.button);
+      }
+      host_.MouseUp(to, step.button);
+      break;
+    }
+  }
+}
+
+void SceneRenderer::ShowOptions(const std::vector<headless::DialogAction>& actions) {
+  headless::DialogHost& dialogs = host_.Dialogs();
+  dialogs.Clear();
+  dialogs.SetScript(actions);
+  dialogs.SetCloseObserver([this](const headless::DialogSnapshot&) {
+    dialogBackdrop_ = ComposeWindowImage(*control_, host_, placeholders_);
+  });
+  control_->ShowNavigationOptions();
+  dialogs.SetCloseObserver(nullptr);
+  if (!dialogs.Shown().empty()) dialog_ = dialogs.Shown().back();
+}
+
+nlohmann::ordered_json SceneRenderer::TakeEvents() {
+  nlohmann::ordered_json events = nlohmann::ordered_json::array();
+  for (const headless::EventRecord& event : host_.Record().events) {
+    nlohmann::ordered_json entry{{"name", event.name}};
+    for (const Variant& arg : event.args) {
+      if (const auto* panel = arg.Get<Variant::PanelRef>(); panel && *panel) {
+        entry["panel"] = {{"Index", (*panel)->Index()},
+                          {"Key", (*panel)->Key()},
+                          {"Caption", (*panel)->Caption()}};
+      } else if (const auto flag = arg.ToBoolean()) {
+        entry["bEnd"] = *flag;
+      }
+    }
+    events.push_back(std::move(entry));
+  }
+  host_.Record().Clear();
+  return events;
+}
+
 imaging::CDib32 SceneRenderer::Render() {
-  return ComposeWindowImage(*control_, host_, placeholders_);
+  imaging::CDib32 image = dialogBackdrop_ ? std::move(*dialogBackdrop_)
+                                          : ComposeWindowImage(*control_, host_, placeholders_);
+  dialogBackdrop_.reset();
+  return WithOverlays(std::move(image), host_.Windows().GetWindowRect(control_->hwnd()),
+                      host_.Tips().Current(), dialog_ ? &*dialog_ : nullptr, scene_.twipsPerPixel);
 }
 
 }  // namespace wayband::render_tool

@@ -1,10 +1,13 @@
 // Sets a scene up in the headless host and renders it: the control on a form, its icons,
 // panels with placeholder child controls and properties; then, step by step, the scene's
 // changes. The event loop runs on a manual clock, so no timer ticks and every render of a
-// scene is the same.
+// scene is the same; "wait" steps move that clock.
 #pragma once
 
 #include <memory>
+#include <optional>
+
+#include <nlohmann/json.hpp>
 
 #include "headless/headless_host.h"
 #include "imaging/dib32.h"
@@ -25,12 +28,18 @@ class SceneRenderer {
   SceneRenderer& operator=(const SceneRenderer&) = delete;
 
   void Apply(const Step& step);
+  // What the screen shows: the control's windows, a tooltip that is up, and after an
+  // "options" step the dialog as it was just before it closed.
   imaging::CDib32 Render();
   WaybandInspection Inspect() const { return control_->Inspect(); }
+  // The events the control raised since the last call, oldest first, and forgets them.
+  nlohmann::ordered_json TakeEvents();
   Wayband& Control() { return *control_; }
 
  private:
   void LoadIcons();
+  void Mouse(const MouseStep& step);
+  void ShowOptions(const std::vector<headless::DialogAction>& actions);
   void AddPanel(const PanelScene& panel);
   // Assigns each value through the interface description.
   template <typename Object>
@@ -45,6 +54,10 @@ class SceneRenderer {
   headless::HeadlessSite* site_;
   std::unique_ptr<Wayband> control_;
   Placeholders placeholders_;
+  // The dialog the last step showed, as it was just before it closed.
+  std::optional<headless::DialogSnapshot> dialog_;
+  // What the control's windows showed at that moment.
+  std::optional<imaging::CDib32> dialogBackdrop_;
 };
 
 }  // namespace wayband::render_tool

@@ -7,7 +7,7 @@
 // it contains, its parent object, its child strips, the window system and the screen's
 // twips per pixel. Given back by the control: property-changed notifications (by name, or
 // all at once), events with by-reference arguments, requests to let the host process
-// pending messages, and the callbacks the host runs on resize and show.
+// pending messages, the callbacks the host runs on resize and show, and modal dialogs.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,7 @@
 #include "platform/geometry.h"
 #include "platform/host/child_strip.h"
 #include "platform/host/contained_control.h"
+#include "platform/host/modal_dialog.h"
 #include "platform/host/scale_mode.h"
 #include "platform/host/window_system.h"
 #include "wayband/std_font.h"
@@ -106,6 +107,11 @@ class ControlSite {
   // Creates one of the control's child strips (owned by the site, valid while it lives).
   virtual ChildStrip* CreateChildStrip(const StripDesign& design) = 0;
   virtual WindowSystem& Windows() = 0;
+
+  // --- Dialogs --------------------------------------------------------------------------
+  // Shows `dialog` modally over the control's form and returns once it is closed (a host
+  // that cannot show it closes it). The host's other handlers may run meanwhile.
+  virtual void ShowModal(ModalDialog& dialog) = 0;
 };
 
 }  // namespace wayband::host
