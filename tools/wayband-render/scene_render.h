@@ -10,6 +10,7 @@
 #include "imaging/dib32.h"
 #include "platform/event_loop.h"
 #include "scene.h"
+#include "wayband/form_file.h"
 #include "wayband/wayband_control.h"
 #include "window_image.h"
 
@@ -28,8 +29,13 @@ class SceneRenderer {
   imaging::CDib32 Render();
   WaybandInspection Inspect() const { return control_->Inspect(); }
   Wayband& Control() { return *control_; }
+  // The form the control was loaded from (empty for a new control) with the control's
+  // properties as they are now under its name.
+  Form SavedForm() const;
 
  private:
+  // Reads the scene's form file; false when it holds no bar control.
+  bool LoadForm();
   void LoadIcons();
   void AddPanel(const PanelScene& panel);
   // Assigns each value through the interface description.
@@ -45,6 +51,7 @@ class SceneRenderer {
   headless::HeadlessSite* site_;
   std::unique_ptr<Wayband> control_;
   Placeholders placeholders_;
+  Form storedForm_;
 };
 
 }  // namespace wayband::render_tool
