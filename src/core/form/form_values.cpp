@@ -43,6 +43,10 @@ constexpr const char* kFontUnderline = "underline";
 constexpr const char* kFontStrikethrough = "strikethrough";
 constexpr const char* kFontCharset = "charset";
 
+// The largest font size stored: far above any real font, far below where four decimal
+// places stop being exact.
+constexpr int64_t kMaxFontPoints = 1000000000;
+
 constexpr std::string_view kHexPrefix = "0x";
 constexpr int kHexBase = 16;
 constexpr size_t kColorHexDigits = 8;
@@ -147,7 +151,11 @@ DecodedValue DecodeFont(const JsonNode& data) {
   }
   if (const JsonNode* size = data.Member(kFontSize)) {
     const auto points = NumberOf(*size);
-    if (!points || *points < 0.0) return WrongType(kFont, "sized by a number of points, 0 or more");
+    // A font keeps its size to four decimal places, which bounds it.
+    if (!points || *points < 0.0 || *points > static_cast<double>(kMaxFontPoints)) {
+      return WrongType(kFont,
+                       "sized by a number of points from 0 to " + std::to_string(kMaxFontPoints));
+    }
     font->SetSize(*points);
   }
   constexpr int64_t kInt16Min = std::numeric_limits<int16_t>::min();
