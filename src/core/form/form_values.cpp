@@ -369,8 +369,10 @@ OrderedJson ToOrdered(const JsonNode& node) {
       return node.text;
     case JsonNode::Kind::kObject: {
       OrderedJson object = OrderedJson::object();
-      for (const JsonMember& member : node.members)
-        object[member.key] = ToOrdered(member.value);
+      // The first of repeated keys counts, as it does for the reader.
+      for (const JsonMember& member : node.members) {
+        if (!object.contains(member.key)) object[member.key] = ToOrdered(member.value);
+      }
       return object;
     }
     case JsonNode::Kind::kArray: {

@@ -34,7 +34,7 @@ DecodedValue DecodeValue(const JsonNode& value);
 // The value object of an entry, or nothing for values that have no stored form.
 std::optional<OrderedJson> EncodeValue(const PropertyBag::Entry& entry);
 
-// The JSON text of a node (repeated keys collapse to the last).
+// The JSON text of a node; of repeated keys only the first is kept, as the reader reads it.
 std::string JsonText(const JsonNode& node);
 
 }  // namespace wayband::core::form
