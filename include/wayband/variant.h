@@ -13,6 +13,7 @@
 
 namespace wayband {
 
+class ByteArray;
 class StdFont;
 class Picture;
 class ShortcutPanel;
@@ -34,6 +35,7 @@ enum class VariantType {
   kPanel,
   kPanels,
   kControl,
+  kByteArray,  // a byte array of a property store (wayband/byte_array.h)
 };
 
 class Variant {
@@ -43,6 +45,7 @@ class Variant {
   using PanelRef = std::shared_ptr<ShortcutPanel>;
   using PanelsRef = std::shared_ptr<ShortcutPanels>;
   using ControlRef = std::shared_ptr<host::ContainedControl>;
+  using ByteArrayRef = std::shared_ptr<const ByteArray>;
 
   Variant() = default;
   Variant(bool value) : value_(value) {}
@@ -58,10 +61,11 @@ class Variant {
   Variant(PanelRef panel) : value_(std::move(panel)) {}
   Variant(PanelsRef panels) : value_(std::move(panels)) {}
   Variant(ControlRef control) : value_(std::move(control)) {}
+  Variant(ByteArrayRef bytes) : value_(std::move(bytes)) {}
 
   VariantType Type() const { return static_cast<VariantType>(value_.index()); }
   bool IsEmpty() const { return Type() == VariantType::kEmpty; }
-  bool IsObject() const { return Type() >= VariantType::kFont; }
+  bool IsObject() const { return Type() >= VariantType::kFont && Type() <= VariantType::kControl; }
   // A number, a Boolean, the empty value, or a string that reads as a number ("2",
   // " -3.5 ", "1e3", "&H1F"): what the platform's numeric test accepts.
   bool IsNumeric() const;
@@ -90,7 +94,7 @@ class Variant {
 
  private:
   std::variant<std::monostate, bool, int16_t, int32_t, uint32_t, double, std::string, FontRef,
-               PictureRef, PanelRef, PanelsRef, ControlRef>
+               PictureRef, PanelRef, PanelsRef, ControlRef, ByteArrayRef>
       value_;
 };
 

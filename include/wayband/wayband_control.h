@@ -16,6 +16,7 @@
 #include "wayband/event.h"
 #include "wayband/inspection.h"
 #include "wayband/picture.h"
+#include "wayband/property_bag.h"
 #include "wayband/shortcut_panel.h"
 #include "wayband/shortcut_panels.h"
 #include "wayband/std_font.h"
@@ -42,6 +43,15 @@ class Wayband {
 
   // New instance: the defaults of a control without stored properties.
   void InitProperties();
+  // Save: writes the control's properties and icons into the host's bag for it (entries of
+  // other names stay). Panels are not stored: the program creates them at run time.
+  void WriteProperties(PropertyBag& bag) const;
+  // Load, instead of InitProperties: reads the properties and icons from the bag (absent
+  // or unreadable entries take their defaults) and, in a running application, starts
+  // watching the colour scheme. Does not repaint: the host sizes and shows the control
+  // next. A load is meant once per control, in place of InitProperties; a second load
+  // gives the properties and icons of the second bag and starts the scheme poll afresh.
+  void ReadProperties(const PropertyBag& bag);
 
   uint32_t BackColor() const;
   void SetBackColor(uint32_t color);

@@ -5,7 +5,8 @@
 // implements every property, panel operation, the layout and the refresh.
 //
 // Files: control_core.cpp (creation, new instance, first show, destruction, events),
-// control_properties.cpp (property setters), panel_operations.cpp (the panel store's
+// control_properties.cpp (property setters), persistence/ (save and load),
+// scheme_watch.cpp (the run-time scheme watch), panel_operations.cpp (the panel store's
 // operations), layout.cpp (BarsToShow, refresh, arranging, resize).
 #pragma once
 
@@ -23,6 +24,7 @@
 #include "platform/host/control_site.h"
 #include "platform/text/logical_font.h"
 #include "platform/timer.h"
+#include "wayband/property_bag.h"
 #include "wayband/shortcut_panel.h"
 #include "wayband/shortcut_panels.h"
 #include "wayband/variant.h"
@@ -64,6 +66,15 @@ class ControlCore final : public host::ControlCallbacks,
   // Destruction; afterwards the core is inert (no site, no owner).
   void Destroy();
   bool Alive() const { return site_ != nullptr; }
+
+  // --- Persistence (persistence/control_persistence.cpp) -----------------------------------
+  // Save: the control's entries in the host's property bag, in their fixed order.
+  void WriteProperties(PropertyBag& bag);
+  // Load, instead of InitProperties: the stored properties and icons; no refresh.
+  void ReadProperties(const PropertyBag& bag);
+  // The start-up of the scheme watch at run time (scheme_watch.cpp): the place where the
+  // parent window hook is installed, and the 1250 ms scheme poll while no hook is.
+  void StartSchemeWatch();
 
   // --- Events ----------------------------------------------------------------------------
   // Raise the control's events to the owner's handlers and to the host.

@@ -1,29 +1,19 @@
 #include "core/icon_store.h"
 
-#include <algorithm>
+#include <cstddef>
 #include <utility>
+
+#include "platform/ascii_text.h"
 
 namespace wayband::core {
 
-namespace {
-
-char AsciiLower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
 bool IconKeysEqual(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return AsciiLower(x) == AsciiLower(y);
-         });
+  return platform::EqualsIgnoringAsciiCase(a, b);
 }
 
 const imaging::CIconBytes* IconStore::Find(std::string_view key) const {
-  const auto it = std::find_if(icons_.begin(), icons_.end(), [key](const imaging::CIconBytes& i) {
-    return IconKeysEqual(i.Key(), key);
-  });
-  return it == icons_.end() ? nullptr : &*it;
+  const auto found = positions_.find(platform::ToLowerAscii(key));
+  return found == positions_.end() ? nullptr : &icons_[found->second];
 }
 
 imaging::CIconBytes* IconStore::Find(std::string_view key) {
@@ -31,17 +21,21 @@ imaging::CIconBytes* IconStore::Find(std::string_view key) {
 }
 
 bool IconStore::Add(imaging::CIconBytes icon) {
-  if (Contains(icon.Key())) return false;
+  if (!positions_.try_emplace(platform::ToLowerAscii(icon.Key()), icons_.size()).second)
+    return false;
   icons_.push_back(std::move(icon));
   return true;
 }
 
 bool IconStore::Remove(std::string_view key) {
-  const auto it = std::find_if(icons_.begin(), icons_.end(), [key](const imaging::CIconBytes& i) {
-    return IconKeysEqual(i.Key(), key);
-  });
-  if (it == icons_.end()) return false;
-  icons_.erase(it);
+  const auto found = positions_.find(platform::ToLowerAscii(key));
+  if (found == positions_.end()) return false;
+  const size_t removed = found->second;
+  positions_.erase(found);
+  icons_.erase(icons_.begin() + static_cast<std::ptrdiff_t>(removed));
+  for (auto& [folded, position] : positions_) {
+    if (position > removed) --position;
+  }
   return true;
 }
 

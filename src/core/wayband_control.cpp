@@ -14,6 +14,14 @@ void Wayband::InitProperties() {
   std::shared_ptr(core_)->InitProperties();
 }
 
+void Wayband::WriteProperties(PropertyBag& bag) const {
+  std::shared_ptr(core_)->WriteProperties(bag);
+}
+
+void Wayband::ReadProperties(const PropertyBag& bag) {
+  std::shared_ptr(core_)->ReadProperties(bag);
+}
+
 uint32_t Wayband::BackColor() const {
   return core_->BackColor();
 }

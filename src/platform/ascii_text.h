@@ -28,4 +28,10 @@ inline std::string ToUpperAscii(std::string_view text) {
   return upper;
 }
 
+inline std::string ToLowerAscii(std::string_view text) {
+  std::string lower(text);
+  std::ranges::transform(lower, lower.begin(), [](char c) { return ToLowerAscii(c); });
+  return lower;
+}
+
 }  // namespace wayband::platform

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/text_offsets.h"
+
 namespace wayband::render_tool {
 
 namespace {
@@ -16,54 +18,19 @@ using json = Json;
 // long as its depth) grow without bound.
 constexpr size_t kMaxDepth = 64;
 
-// Line and column of a byte offset, from the offsets where lines start.
+using platform::CountingIterator;
+
+// Line and column of a byte offset, as the scene's messages name them.
 class LineIndex {
  public:
-  explicit LineIndex(std::string_view text) {
-    lineStarts_.push_back(0);
-    for (size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '\n') lineStarts_.push_back(i + 1);
-    }
-  }
+  explicit LineIndex(std::string_view text) : index_(text) {}
   TextLocation At(size_t offset) const {
-    const auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
-    const auto line = static_cast<size_t>(std::distance(lineStarts_.begin(), next));
-    return {static_cast<int>(line), static_cast<int>(offset - lineStarts_[line - 1] + 1)};
+    const platform::TextPosition at = index_.At(offset);
+    return {at.line, at.column};
   }
 
  private:
-  std::vector<size_t> lineStarts_;
-};
-
-// An input iterator over the text that counts the characters the parser has taken, so
-// that each parse event knows where in the text it happened.
-class CountingIterator {
- public:
-  using iterator_category = std::input_iterator_tag;
-  using value_type = char;
-  using difference_type = std::ptrdiff_t;
-  using pointer = const char*;
-  using reference = const char&;
-
-  CountingIterator(const char* at, size_t* consumed) : at_(at), consumed_(consumed) {}
-  reference operator*() const { return *at_; }
-  CountingIterator& operator++() {
-    ++at_;
-    ++*consumed_;
-    return *this;
-  }
-  CountingIterator operator++(int) {
-    CountingIterator before = *this;
-    ++*this;
-    return before;
-  }
-  friend bool operator==(const CountingIterator& a, const CountingIterator& b) {
-    return a.at_ == b.at_;
-  }
-
- private:
-  const char* at_;
-  size_t* consumed_;
+  platform::LineIndex index_;
 };
 
 // Builds the document from the parser's events and records where each value was.

@@ -15,14 +15,16 @@ namespace wayband::render_tool {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: wayband-render [--state STATE.json] SCENE.json OUTPUT.png\n"
+    "usage: wayband-render [--state STATE.json] [--save-form FORM.json] SCENE.json OUTPUT.png\n"
     "Renders the scene's control to OUTPUT.png (and one more PNG per step, OUTPUT-1.png ...);\n"
-    "--state also writes the control's inspection snapshot as JSON.\n";
+    "--state also writes the control's inspection snapshot as JSON, --save-form the form\n"
+    "file of the control after the scene.\n";
 
 struct Arguments {
   std::filesystem::path scene;
   std::filesystem::path output;
   std::optional<std::filesystem::path> state;
+  std::optional<std::filesystem::path> saveForm;
 };
 
 // Nothing after printing the problem when the command line is wrong.
@@ -30,12 +32,13 @@ std::optional<Arguments> ParseArguments(std::span<const std::string_view> args, 
   Arguments parsed;
   std::vector<std::string_view> positional;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--state") {
+    if (args[i] == "--state" || args[i] == "--save-form") {
       if (i + 1 == args.size()) {
-        err << "wayband-render: --state needs a file name\n" << kUsage;
+        err << "wayband-render: " << args[i] << " needs a file name\n" << kUsage;
         return std::nullopt;
       }
-      parsed.state = std::string(args[++i]);
+      (args[i] == "--state" ? parsed.state : parsed.saveForm) = std::string(args[i + 1]);
+      ++i;
     } else if (args[i].starts_with("--")) {
       err << "wayband-render: unknown option " << args[i] << "\n" << kUsage;
       return std::nullopt;
@@ -113,6 +116,14 @@ int RunRenderTool(std::span<const std::string_view> args, std::ostream& out, std
     for (size_t i = 0; i < scene.steps.size(); ++i) {
       renderer.Apply(scene.steps[i]);
       if (!WriteOutputs(renderer, *parsed, i + 1, out, err)) return kExitOutputFailed;
+    }
+    if (parsed->saveForm) {
+      std::string error;
+      if (!WriteFormFile(*parsed->saveForm, renderer.SavedForm(), &error)) {
+        err << "wayband-render: " << error << "\n";
+        return kExitOutputFailed;
+      }
+      out << "wrote " << parsed->saveForm->string() << "\n";
     }
   } catch (const SceneError& error) {
     err << error.what() << "\n";

@@ -1,10 +1,12 @@
 // wayband-render: renders a scene file to PNG.
 //
-//   wayband-render [--state STATE.json] SCENE.json OUTPUT.png
+//   wayband-render [--state STATE.json] [--save-form FORM.json] SCENE.json OUTPUT.png
 //
 // Writes the control's window image to OUTPUT.png and, with --state, the control's
-// inspection snapshot to STATE.json. A scene with steps renders once before the steps
-// and once after each: OUTPUT.png, OUTPUT-1.png, OUTPUT-2.png ... (and STATE-1.json ...).
+// inspection snapshot to STATE.json; with --save-form, the form file of the control after
+// the scene (the scene's form with the control's entries as they are now). A scene with steps
+// renders once before the steps and once after each: OUTPUT.png, OUTPUT-1.png, OUTPUT-2.png ...
+// (and STATE-1.json ...).
 //
 // Exit codes: 0 rendered; 1 an output file could not be written; 2 the command line or
 // the scene is wrong (the message names the file, the line and what is wrong). Missing

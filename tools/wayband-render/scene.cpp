@@ -167,7 +167,7 @@ Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDir
   const Field root = reader.Root();
   reader.ExpectObject(root, "a scene");
   reader.ExpectOnlyKeys(root,
-                        {"desktop", "twipsPerPixel", "size", "userMode", "icons",
+                        {"desktop", "twipsPerPixel", "size", "userMode", "form", "icons",
                          "initialProperties", "panels", "properties", "steps"},
                         "a scene");
   Scene scene;
@@ -188,6 +188,10 @@ Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDir
     std::tie(scene.width, scene.height) = ReadSize(reader, *size);
   if (auto userMode = reader.Member(root, "userMode"))
     scene.userMode = reader.Boolean(*userMode, "userMode");
+  if (auto form = reader.Member(root, "form")) {
+    scene.form = sceneDirectory / reader.String(*form, "form");
+    scene.formPointer = form->pointer;
+  }
   if (auto icons = reader.Member(root, "icons")) scene.icons = ReadIcons(c, *icons);
   if (auto initial = reader.Member(root, "initialProperties")) {
     scene.initialProperties = ReadAssignments(c.values, *initial, WaybandInterface());

@@ -5,6 +5,7 @@
 //     "twipsPerPixel": 15,                  // the screen's density (default 15)
 //     "size": {"width": 200, "height": 400},// the control's client size in pixels
 //     "userMode": true,                     // false: as seen in a form designer
+//     "form": "saved.form.json",            // load the control from a form file
 //     "icons": [{"key": "mail", "file": "assets/mail.ico"}],
 //     "panels": [{"key": "mail", "caption": "Mail", "iconKey": "mail",
 //                 "control": {"label": "Inbox"}, "selected": true,
@@ -18,6 +19,9 @@
 //
 // The mouse, clock and dialog steps are described in interaction_steps.h.
 //
+// With "form", the control loads its stored properties and icons from the form file's
+// control "Wayband1" (or its first control of type Wayband) instead of taking the defaults
+// of a new control; what the file holds that cannot be read is reported as warnings.
 // "initialProperties" are assigned before the panels are added, as properties stored with a
 // form are; "properties" after them, so that BarsToShow can count the panels. (The bars
 // cache their normal look when first painted, so a BarPicture assigned after the panels
@@ -76,6 +80,8 @@ struct Scene {
   int32_t width = 0;
   int32_t height = 0;
   bool userMode = true;
+  std::filesystem::path form;  // empty: a new control
+  std::string formPointer;
   std::vector<IconScene> icons;
   std::vector<Assignment> initialProperties;
   std::vector<PanelScene> panels;

@@ -23,6 +23,9 @@ const Scene& WithDesktop(const Scene& scene) {
   return scene;
 }
 
+// The control's name on its form, and in form files.
+constexpr const char* kFormControlName = "Wayband1";
+
 // The form is a little larger than the control, which sits at its top-left corner.
 constexpr int32_t kFormMargin = 16;
 
@@ -36,10 +39,10 @@ SceneRenderer::SceneRenderer(const Scene& scene, const SceneReader& reader, Warn
       host_(SettingsOf(scene)),
       form_(
           host_.CreateForm("Form1", {0, 0, scene.width + kFormMargin, scene.height + kFormMargin})),
-      site_(host_.AddSite(form_, "Wayband1", 0, 0, scene.width * scene.twipsPerPixel,
+      site_(host_.AddSite(form_, kFormControlName, 0, 0, scene.width * scene.twipsPerPixel,
                           scene.height * scene.twipsPerPixel)),
       control_(std::make_unique<Wayband>(*site_)) {
-  control_->InitProperties();
+  if (scene.form.empty() || !LoadForm()) control_->InitProperties();
   site_->Show();
   LoadIcons();
   Assign(*control_, scene.initialProperties);
@@ -51,6 +54,33 @@ SceneRenderer::SceneRenderer(const Scene& scene, const SceneReader& reader, Warn
 SceneRenderer::~SceneRenderer() {
   control_.reset();
   platform::SetCurrentDesktop(platform::DefaultDesktopState());
+}
+
+bool SceneRenderer::LoadForm() {
+  const std::string place = reader_.Place(scene_.formPointer);
+  storedForm_ = ReadFormFile(scene_.form, [&](const FormDiagnostic& d) {
+    std::string where =
+        d.line > 0 ? scene_.form.string() + ":" + std::to_string(d.line) : scene_.form.string();
+    if (!d.entry.empty()) where += ": " + d.entry;
+    warn_(where + ": " + d.message);
+  });
+  const FormControl* stored = storedForm_.Find(kFormControlName);
+  for (const FormControl& control : storedForm_.controls) {
+    if (!stored && control.type == headless::kSiteTypeName) stored = &control;
+  }
+  if (!stored) {
+    warn_(place + ": " + scene_.form.string() + " holds no " + headless::kSiteTypeName +
+          " control; the control starts as a new one");
+    return false;
+  }
+  control_->ReadProperties(stored->properties);
+  return true;
+}
+
+Form SceneRenderer::SavedForm() const {
+  Form form = storedForm_;
+  control_->WriteProperties(form.Control(kFormControlName, headless::kSiteTypeName).properties);
+  return form;
 }
 
 void SceneRenderer::LoadIcons() {

@@ -13,6 +13,7 @@
 #include "imaging/dib32.h"
 #include "platform/event_loop.h"
 #include "scene.h"
+#include "wayband/form_file.h"
 #include "wayband/wayband_control.h"
 #include "window_image.h"
 
@@ -35,8 +36,13 @@ class SceneRenderer {
   // The events the control raised since the last call, oldest first, and forgets them.
   nlohmann::ordered_json TakeEvents();
   Wayband& Control() { return *control_; }
+  // The form the control was loaded from (empty for a new control) with the control's
+  // properties as they are now under its name.
+  Form SavedForm() const;
 
  private:
+  // Reads the scene's form file; false when it holds no bar control.
+  bool LoadForm();
   void LoadIcons();
   void Mouse(const MouseStep& step);
   void ShowOptions(const std::vector<headless::DialogAction>& actions);
@@ -58,6 +64,7 @@ class SceneRenderer {
   std::optional<headless::DialogSnapshot> dialog_;
   // What the control's windows showed at that moment.
   std::optional<imaging::CDib32> dialogBackdrop_;
+  Form storedForm_;
 };
 
 }  // namespace wayband::render_tool

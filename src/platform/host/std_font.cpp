@@ -10,7 +10,8 @@ constexpr double kSizeScale = 10000.0;
 }  // namespace
 
 void StdFont::SetSize(double points) {
-  if (!std::isfinite(points) || points < 0.0) return;
+  // Sizes too large to keep to four decimal places are refused like negative ones.
+  if (!std::isfinite(points * kSizeScale) || points < 0.0) return;
   size_ = std::round(points * kSizeScale) / kSizeScale;
 }
 
