@@ -25,6 +25,14 @@
 namespace wayband::bench {
 namespace {
 
+// "I3", "Panel 3": appended, since a literal joined to a temporary string makes GCC 12
+// warn -Wrestrict at -O3 (GCC PR 105651).
+std::string Numbered(const char* prefix, int number) {
+  std::string text(prefix);
+  text += std::to_string(number);
+  return text;
+}
+
 constexpr int kWidth = 250;
 constexpr int kHeight = 700;
 constexpr int kFrameBytes = kWidth * kHeight * 4;
@@ -65,14 +73,14 @@ class FrameScene {
     site_->Show();
     core::ControlCore& core = core::CoreAccess::Of(*bar_);
     for (int i = 1; i <= kPanels; ++i) {
-      const std::string key = "I" + std::to_string(i);
+      const std::string key = Numbered("I", i);
       imaging::CIconBytes icon;
       icon.SetKey(key);
       for (int pixels : {16, 24}) {
         icon.SetBytes(imaging::IconSizeIndex(pixels), imaging::kKind32Bit, DiscImage(pixels, i));
       }
       core.MutableState().Icons.Add(std::move(icon));
-      bar_->WaybandPanels().Add("P" + std::to_string(i), {}, "Panel " + std::to_string(i), key);
+      bar_->WaybandPanels().Add(Numbered("P", i), {}, Numbered("Panel ", i), key);
     }
     bar_->SetBarsToShow(kLargeBars);
     bar_->WaybandPanels().Item(2)->SetSelected(true);

@@ -23,10 +23,17 @@ class SceneError : public std::runtime_error {
  private:
   static std::string Format(const std::string& file, TextLocation where,
                             const std::string& message) {
+    // Appended piece by piece: a literal joined to a temporary string makes GCC 12 warn
+    // -Wrestrict at -O3 (GCC PR 105651).
     std::string text = file;
-    if (where.line > 0) text += ":" + std::to_string(where.line);
-    if (where.column > 0) text += ":" + std::to_string(where.column);
-    return text + ": " + message;
+    for (const int number : {where.line, where.column}) {
+      if (number <= 0) break;
+      text += ':';
+      text += std::to_string(number);
+    }
+    text += ": ";
+    text += message;
+    return text;
   }
 
   TextLocation where_;
