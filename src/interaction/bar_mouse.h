@@ -14,31 +14,47 @@
 // Events and the state they leave (k: a panel index; r: HitTestToolbar's result; the
 // chevron zone is the toolbar strip's last 250 twips below its top 51 twips):
 //
-// | # | event                                     | HoverIndex       | PressedIndex     | other
-// effects                                     |
-// |---|-------------------------------------------|------------------|------------------|---------------------------------------------------|
-// | 1 | own move on bar k                         | k                | -                | BarHover;
-// refresh unless the last hovered panel had the same caption; hand pointer once armed | | 2 | own
-// move on no bar                        | -1               | -                | default pointer;
-// refresh                          | | 3 | own or toolbar move in the chevron zone   | ChevronIndex
-// | -1 (toolbar; ChevronIndex with button 1 or 2) | refresh     | | 4 | toolbar move on icon k /
-// empty / above    | k / 0 / -1       | r with button 1 or 2, else -1 | tooltip text (DisplayText)
-// / empty; arms the hand pointer | | 5 | left press on bar k                       | - | k |
-// BarHover; refresh                                 | | 6 | left press in the chevron zone |
-// ChevronIndex     | -                | ShowChevronMenu; refresh                          | | 7 |
-// left press outside any bar                | -                | unchanged        | refresh | | 8 |
-// right press on bar k                      | -                | -                |
-// BarRightClick(k); refresh                         | | 9 | press in the header or panel area | -
-// | -                | nothing, no refresh                               | |10 | left release on
-// bar k, PressedIndex = k   | k                | -1               | BarClick(k) first, then
-// SelectedIndex k and panel placement; refresh | |11 | left release on bar k, PressedIndex != k  |
-// -                | -1               | BarClick(k); refresh                              | |12 |
-// other-button release on bar k             | k if pressed k   | -1               |
-// BarRightClick(k); selects k when PressedIndex = k | |13 | release on no bar | -                |
-// unchanged        | refresh                                           | |14 | leave poll (55 ms)
-// finds the mouse outside| -1               | -1               | refresh; default pointer;
-// MouseLeft; poll stops   | |15 | refresh, with panels                      | ChevronIndex in the
-// zone | -        | hit test at LastMouseX/Y: BarHover, ChevronHot    |
+// clang-format off
+// | #  | event                                      | HoverIndex     | PressedIndex        |
+// |----|--------------------------------------------|----------------|---------------------|
+// |  1 | own move on bar k                          | k              | -                   |
+// |  2 | own move on no bar                         | -1             | -                   |
+// |  3 | own or toolbar move in the chevron zone    | ChevronIndex   | toolbar: -1, or     |
+// |    |                                            |                | ChevronIndex with   |
+// |    |                                            |                | button 1 or 2       |
+// |  4 | toolbar move on icon k / empty / above     | k / 0 / -1     | r with button 1 or  |
+// |    |                                            |                | 2, else -1          |
+// |  5 | left press on bar k                        | -              | k                   |
+// |  6 | left press in the chevron zone             | ChevronIndex   | -                   |
+// |  7 | left press outside any bar                 | -              | unchanged           |
+// |  8 | right press on bar k                       | -              | -                   |
+// |  9 | press in the header or panel area          | -              | -                   |
+// | 10 | left release on bar k, PressedIndex = k    | k              | -1                  |
+// | 11 | left release on bar k, PressedIndex != k   | -              | -1                  |
+// | 12 | other-button release on bar k              | k if pressed k | -1                  |
+// | 13 | release on no bar                          | -              | unchanged           |
+// | 14 | leave poll (55 ms) finds the mouse outside | -1             | -1                  |
+// | 15 | refresh, with panels                       | ChevronIndex   | -                   |
+// |    |                                            | in the zone    |                     |
+//
+// Other effects of each row:
+//  1  BarHover; refresh unless the last hovered panel had the same caption; hand pointer
+//     once armed
+//  2  default pointer; refresh
+//  3  refresh
+//  4  tooltip text (through DisplayText) / empty; arms the hand pointer
+//  5  BarHover; refresh
+//  6  ShowChevronMenu; refresh
+//  7  refresh
+//  8  BarRightClick(k); refresh
+//  9  nothing, no refresh
+// 10  BarClick(k) first, then SelectedIndex k and the panel placement; refresh
+// 11  BarClick(k); refresh
+// 12  BarRightClick(k); selects k when PressedIndex = k
+// 13  refresh
+// 14  refresh; default pointer; MouseLeft; the poll stops
+// 15  the hit test at LastMouseX/Y: BarHover, ChevronHot
+// clang-format on
 //
 // ("-": unchanged.) Own and toolbar moves start the leave poll (m_oMouseTimer.Interval =
 // 55; an interval it already has leaves the poll's phase alone). Own moves and the leave
