@@ -12,18 +12,9 @@
 namespace wayband::testing {
 namespace {
 
-using core::TwipsRect;
-
 TEST(PanelAreaTable, EveryRowWithTheToolbarAtTheBottomAndOnTop) {
-  struct Case {
-    bool onTop;
-    double splitTop;
-    int32_t barsTop;
-    double tpp;
-    TwipsRect area;
-  };
   const double stack = 350 * 15 + 80 - 105 - 900 - 50;  // toolbar on top
-  const Case cases[] = {
+  const std::tuple<bool, double, int32_t, double, core::TwipsRect> cases[] = {
       // Room: the splitter is well above the toolbar and below the header.
       {false, 3968, 271, 15, {20, 426, 2970, 271 * 15 - 496 + 80 - 105}},
       // Near the top: 495 twips is 33 pixels, not below the 33-pixel header; 34 is.
@@ -39,10 +30,10 @@ TEST(PanelAreaTable, EveryRowWithTheToolbarAtTheBottomAndOnTop) {
       // The top follows the screen density: 60 pixels rounded half to even.
       {true, 4000, 300, 12, {20, 720, 2970, 300 * 12 + 80 - 105 - 720 - 50}},
       {true, 4000, 300, 12.5, {20, 750, 2970, 3750 + 80 - 105 - 750 - 50}}};
-  for (const Case& c : cases) {
-    const core::PanelAreaGeometry g{c.onTop, 3000,      6000, c.onTop ? 0.0 : 5504, 496, c.splitTop,
-                                    105,     c.barsTop, c.tpp};
-    EXPECT_EQ(core::PanelAreaFor(g), c.area) << c.onTop << " " << c.splitTop << " " << c.tpp;
+  for (const auto& [onTop, splitTop, barsTop, tpp, area] : cases) {
+    const core::PanelAreaGeometry g{onTop, 3000,    6000, onTop ? 0.0 : 5504, 496, splitTop,
+                                    105,   barsTop, tpp};
+    EXPECT_EQ(core::PanelAreaFor(g), area) << onTop << " " << splitTop << " " << tpp;
   }
 }
 
@@ -50,62 +41,46 @@ class Arrangement : public ControlFixture {
  protected:
   void SetUp() override {
     AddPanels(4);
-    child1 = AddChild("Child1");
-    child2 = AddChild("Child2");
     Panels().Item(1)->SetPanel(child1);
     Panels().Item(2)->SetPanel(child2);
     bar->SetBarsToShow(3);
   }
-  std::shared_ptr<headless::HeadlessControl> child1, child2;
+  std::array<double, 4> Place(const headless::HeadlessControl& c) {
+    return {c.Left(), c.Top(), c.Width(), c.Height()};
+  }
+  std::shared_ptr<headless::HeadlessControl> child1 = AddChild("Child1"), child2 = AddChild("C2");
 };
 
 TEST_F(Arrangement, TheSelectedChildFillsThePanelAreaAboveTheSplitterAndTheOthersHide) {
   // 400 pixels: the toolbar starts at 5504 twips (row 366); three bars start at row 271.
-  EXPECT_EQ(State().BarsTop, 271);
-  EXPECT_DOUBLE_EQ(Toolbar().Top(), 5504);
-  EXPECT_DOUBLE_EQ(SplitBar().Top(), 271 * 15 + 8 - 105);
-  EXPECT_EQ(State().LastSplitterTop, 3968);
-  EXPECT_TRUE(child1->Visible());
+  EXPECT_EQ(std::make_tuple(State().BarsTop, Toolbar().Top(), SplitBar().Top()),
+            std::make_tuple(271, 5504.0, 271 * 15 + 8 - 105.0));
+  EXPECT_EQ(Place(*child1), (std::array{20.0, 426.0, 2970.0, 3544.0}));
   EXPECT_FALSE(child2->Visible());
-  EXPECT_EQ((std::array{child1->Left(), child1->Top(), child1->Width(), child1->Height()}),
-            (std::array{20.0, 426.0, 2970.0, 3544.0}));
   auto stray = AddChild("Stray");  // a child of no panel
   stray->SetContainer(site->hWnd());
   Panels().Item(2)->SetSelected(true);
-  EXPECT_TRUE(child2->Visible());
-  EXPECT_FALSE(child1->Visible());
-  EXPECT_FALSE(stray->Visible());
-  EXPECT_DOUBLE_EQ(child2->Top(), 426);
+  EXPECT_EQ(std::make_tuple(child1->Visible(), child2->Visible(), stray->Visible()),
+            std::make_tuple(false, true, false));
+  EXPECT_EQ(Place(*child2), Place(*child1));
   Panels().Item(3)->SetSelected(true);  // without a child: the shown child stays
   EXPECT_TRUE(child2->Visible());
 }
 
 TEST_F(Arrangement, TheSplitterParksOnTheToolbarWithoutBarsAndATopToolbarPutsTheChild60Down) {
   bar->SetBarsToShow(0);
-  EXPECT_EQ(State().BarsTop, 367);
-  EXPECT_DOUBLE_EQ(SplitBar().Top(), 5404);  // 100 twips above the toolbar
-  EXPECT_DOUBLE_EQ(child1->Height(), 6000 - 496 - 105 - 28 * 15);
+  EXPECT_EQ(std::make_tuple(State().BarsTop, SplitBar().Top(), child1->Height()),
+            std::make_tuple(367, 5404.0, 6000 - 496 - 105 - 28 * 15.0));  // 100 above the toolbar
   bar->SetBarsToShow(3);
   bar->SetToolbarOnTop(true);
-  EXPECT_DOUBLE_EQ(Toolbar().Top(), 0);
-  EXPECT_EQ(State().BarsTop, 400 - 95);
-  for (int bars : {1, 2, 4}) {
+  EXPECT_EQ(std::make_tuple(Toolbar().Top(), State().BarsTop), std::make_tuple(0.0, 400 - 95));
+  for (int bars : {1, 4}) {
     bar->SetBarsToShow(bars);
     EXPECT_EQ(host.Windows().GetLocalRect(child1->hWnd()).top, 60) << bars;
   }
 }
 
-TEST_F(Arrangement, AChildThatDoesNotFitKeepsItsSizeButIsShown) {
-  bar->SetAutoHide(false);
-  ResizePixels(200, 60);  // the panel area's height comes out negative
-  const double heightBefore = child1->Height();
-  bar->SetBarsToShow(0);
-  EXPECT_TRUE(child1->Visible());
-  EXPECT_DOUBLE_EQ(child1->Height(), heightBefore);
-}
-
 TEST_F(Arrangement, DetachingOrRemovingAPanelHidesItsChildAndKeepsItInTheControl) {
-  EXPECT_EQ(Panels().Item(1)->Panel(), child1);
   EXPECT_EQ(Panels().Item(3)->Panel(), nullptr);
   Panels().Item(1)->SetPanel(nullptr);
   EXPECT_EQ(Panels().Item(1)->Panel(), nullptr);
@@ -117,7 +92,6 @@ TEST_F(Arrangement, DetachingOrRemovingAPanelHidesItsChildAndKeepsItInTheControl
   ASSERT_TRUE(child1->Visible());
   Panels().Remove(3);
   EXPECT_FALSE(child1->Visible());
-  EXPECT_EQ(child1->Container(), site->hWnd());
   EXPECT_EQ(site->ContainedControls().size(), 1u);
 }
 
@@ -129,22 +103,25 @@ TEST(MaxBarsArithmetic, ControlHeightInToolbarHeightsLessThreeRoundedHalfToEven)
   for (const auto& [height, toolbar, maxBars] : cases)
     EXPECT_EQ(core::MaxBarsFor(height, toolbar), maxBars) << height << " / " << toolbar;
   EXPECT_FALSE(core::MaxBarsFor(400, 0));
-  EXPECT_EQ(core::BarsTopFor(300, 3), 205);
-  EXPECT_EQ(core::BarsTopFor(300, 0), 301);
+  EXPECT_EQ(std::make_pair(core::BarsTopFor(300, 3), core::BarsTopFor(300, 0)),
+            std::make_pair(205, 301));
 }
 
 using BarsToShow = ControlFixture;
 
-TEST_F(BarsToShow, ANewControlShowsOneBarAndTheFirstAddTurnsItIntoZero) {
+TEST_F(BarsToShow, ANewControlShowsOneBarTheFirstAddMakesItZeroAndRemovesCorrectIt) {
   EXPECT_EQ(bar->BarsToShow(), 1);
   AddPanels(1);
   EXPECT_EQ(bar->BarsToShow(), 0);
-  EXPECT_TRUE(SplitBar().Visible());
   AddPanels(1);
   EXPECT_EQ(bar->BarsToShow(), 0);  // a stored 0 becomes 1 and is assigned as 0 again
   bar->SetBarsToShow(2);
-  AddPanels(1);
+  AddPanels(3);
   EXPECT_EQ(bar->BarsToShow(), 2);  // any other value stays
+  Panels().Remove(5);
+  EXPECT_EQ(bar->BarsToShow(), 1);  // removing lowers the count by one
+  Panels().Remove(1);
+  EXPECT_EQ(bar->BarsToShow(), 1);  // 0 with panels left becomes 1
   ResizePixels(200, 500);           // a new control returns to its preferred count: 0
   EXPECT_EQ(bar->BarsToShow(), 0);
 }
@@ -152,33 +129,20 @@ TEST_F(BarsToShow, ANewControlShowsOneBarAndTheFirstAddTurnsItIntoZero) {
 TEST_F(BarsToShow, ClampsToVisiblePanelsAndMaxBarsAndIgnoresNegativeValues) {
   AddPanels(4);
   bar->SetBarsToShow(10);
-  EXPECT_EQ(bar->BarsToShow(), 4);
-  EXPECT_EQ(State().MaxBars, 4);
+  EXPECT_EQ(std::make_pair(bar->BarsToShow(), State().MaxBars), std::make_pair(4, 4));
   bar->SetBarsToShow(-1);
   EXPECT_EQ(bar->BarsToShow(), 4);
   Panels().Item(1)->SetVisible(false);
   EXPECT_EQ(bar->BarsToShow(), 3);
   AddPanels(8);
   bar->SetBarsToShow(11);  // 400 pixels hold nine
-  EXPECT_EQ(State().MaxBars, 9);
-  EXPECT_EQ(bar->BarsToShow(), 9);
-  // A short control stores zero or a negative count.
+  EXPECT_EQ(std::make_pair(bar->BarsToShow(), State().MaxBars), std::make_pair(9, 9));
   bar->SetAutoHide(false);
   for (const auto& [height, stored] : {std::pair{99, 0}, {60, -1}}) {
-    ResizePixels(200, height);
+    ResizePixels(200, height);  // a short control stores zero or a negative count
     bar->SetBarsToShow(3);
     EXPECT_EQ(bar->BarsToShow(), stored) << height;
   }
-}
-
-TEST_F(BarsToShow, RemoveLowersTheCountByOneAndCorrectsIt) {
-  AddPanels(5);
-  bar->SetBarsToShow(3);
-  Panels().Remove(5);
-  EXPECT_EQ(bar->BarsToShow(), 2);
-  bar->SetBarsToShow(1);
-  Panels().Remove(1);  // 0 with panels left becomes 1
-  EXPECT_EQ(bar->BarsToShow(), 1);
 }
 
 TEST_F(BarsToShow, OnlyEverySecondAssignmentTakesEffectDuringADragAndAPollerRemembersEach) {
@@ -190,20 +154,18 @@ TEST_F(BarsToShow, OnlyEverySecondAssignmentTakesEffectDuringADragAndAPollerReme
     EXPECT_EQ(bar->BarsToShow(), shown);
   }
   Core().MutableState().SplitterDragging = false;
-  bar->SetBarsToShow(4);
-  EXPECT_EQ(bar->BarsToShow(), 4);
   EXPECT_EQ(State().PreferredBarCount, 0);
   Core().MutableState().PollingNeeded = true;
-  bar->SetBarsToShow(1);
-  EXPECT_EQ(State().PreferredBarCount, 1);
+  bar->SetBarsToShow(4);
+  EXPECT_EQ(std::make_pair(bar->BarsToShow(), State().PreferredBarCount), std::make_pair(4, 4));
 }
 
 TEST_F(BarsToShow, AutoHideLimitsTheBarsOnResizeAndGrowingBringsThemBack) {
   AddPanels(10);
   Core().MutableState().PreferredBarCount = 8;
   ResizePixels(210, 400);
-  EXPECT_EQ(bar->BarsToShow(), 6);  // (12.12 - 3 rounded) - 3
-  EXPECT_EQ(State().MaxBars, 9);    // recomputed by the setter that stored 6
+  // (12.12 - 3 rounded) - 3, and MaxBars recomputed by the setter that stored it.
+  EXPECT_EQ(std::make_pair(bar->BarsToShow(), State().MaxBars), std::make_pair(6, 9));
   ResizePixels(200, 600);
   EXPECT_EQ(bar->BarsToShow(), 8);
   ResizePixels(200, 150);  // 4.55 - 3 rounds to 2, less 3: -1, and the setter ignores it

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "control_fixture.h"
+#include "platform/desktop_presets.h"
 #include "platform/desktop_settings.h"
 #include "render/scheme/scheme_update.h"
 
@@ -21,13 +22,12 @@ TEST_F(ControlProperties, ANewInstanceHasItsDefaultsAndFontsCopiedFromTheAmbient
   EXPECT_TRUE(bar->AutoHide() && bar->Redraw() && bar->ShowHeaderIcon() && bar->Enabled());
   EXPECT_FALSE(bar->ToolbarOnTop() || bar->LockSplitter() || bar->Center() || bar->RightToLeft());
   EXPECT_EQ(State().BarPadding, 31);
-  const auto font = bar->Font();
-  EXPECT_EQ(font->Name(), "DejaVu Sans");
-  EXPECT_NE(font, site->AmbientFont());
-  EXPECT_NE(bar->HeaderFont(), font);
-  EXPECT_EQ(bar->HeaderFont()->Name(), "DejaVu Sans");
-  EXPECT_DOUBLE_EQ(bar->HeaderFont()->Size(), 12);
-  EXPECT_DOUBLE_EQ(bar->SelectedFont()->Size(), 9);
+  // Fonts are copies of the ambient font, the header's at 12 points.
+  EXPECT_NE(bar->Font(), site->AmbientFont());
+  EXPECT_NE(bar->HeaderFont(), bar->Font());
+  EXPECT_EQ(std::make_tuple(bar->Font()->Name(), bar->HeaderFont()->Name(),
+                            bar->HeaderFont()->Size(), bar->SelectedFont()->Size()),
+            std::make_tuple("DejaVu Sans", "DejaVu Sans", 12.0, 9.0));
 }
 
 TEST_F(ControlProperties, CreationMakesTheStripsAndSurfacesAndTheSettersRearrangeThem) {
@@ -37,18 +37,25 @@ TEST_F(ControlProperties, CreationMakesTheStripsAndSurfacesAndTheSettersRearrang
   EXPECT_EQ(std::make_tuple(Core().ControlSurface().Height(), Core().ToolbarSurface().Width(),
                             Core().ToolbarSurface().Height(), Core().SplitterSurface().Height()),
             std::make_tuple(400, 200, 33, 7));
-  EXPECT_EQ(Core().MouseTimer()->Interval(), 0);
-  EXPECT_EQ(Core().AnimationTimer().Interval(), 75);
+  EXPECT_EQ(std::make_pair(Core().MouseTimer()->Interval(), Core().AnimationTimer().Interval()),
+            std::make_pair(0, 75));
   ResizePixels(250, 300);
-  EXPECT_EQ(Core().ControlSurface().Width(), 250);
-  EXPECT_EQ(Core().AnimationTimer().Interval(), 0);  // set from AnimationEnabled
-  EXPECT_DOUBLE_EQ(SplitBar().Width(), 250 * 15);
+  EXPECT_EQ(std::make_tuple(Core().ControlSurface().Width(), Core().AnimationTimer().Interval(),
+                            SplitBar().Width()),  // the animation stops with AnimationEnabled
+            std::make_tuple(250, 0, 250 * 15.0));
   const uint64_t passes = Passes();
   bar->SetToolbarOnTop(true);  // docked before the refresh
   EXPECT_EQ(Toolbar().Align(), host::StripAlign::kTop);
   EXPECT_EQ(Passes(), passes + 1);
   bar->SetLockSplitter(true);
   EXPECT_EQ(SplitBar().GetMousePointer(), host::MousePointer::kDefault);
+  // Enabled reaches container controls inside the control only.
+  auto container = AddChild("Container1", host::kContainerTypeName);
+  container->SetContainer(site->hWnd());
+  auto outside = AddChild("Container2", host::kContainerTypeName);  // on the form
+  bar->SetEnabled(false);
+  EXPECT_EQ(std::make_tuple(bar->Enabled(), container->Enabled(), outside->Enabled()),
+            std::make_tuple(false, std::optional(false), std::optional(true)));
 }
 
 TEST_F(ControlProperties, TheAnimationTimerRefreshesFiveTimesThenStops) {
@@ -59,18 +66,6 @@ TEST_F(ControlProperties, TheAnimationTimerRefreshesFiveTimesThenStops) {
   EXPECT_EQ(core.State().CompletedFramePasses, before + 5);
   EXPECT_EQ(core.State().AnimationStep, 0);
   EXPECT_EQ(core.AnimationTimer().Interval(), 0);
-}
-
-TEST_F(ControlProperties, EnabledReachesContainerControlsInsideTheControlOnly) {
-  auto container = AddChild("Container1", host::kContainerTypeName);
-  container->SetContainer(site->hWnd());
-  auto outside = AddChild("Container2", host::kContainerTypeName);  // on the form
-  bar->SetEnabled(false);
-  EXPECT_FALSE(bar->Enabled());
-  EXPECT_EQ(container->Enabled(), false);
-  EXPECT_EQ(outside->Enabled(), true);
-  bar->SetEnabled(true);
-  EXPECT_EQ(container->Enabled(), true);
 }
 
 TEST_F(ControlProperties, FontsAndPicturesAreHeldByReferenceAndAssignedFontsCarryTheirBoldFlag) {
@@ -123,60 +118,54 @@ TEST_F(RedrawBatching, ChangesWithRedrawOffPaintNothingAndRedrawOnPaintsOnce) {
   host.Record().Clear();
   const uint64_t before = Passes();
   bar->SetHoverColor(0x123456);
+  bar->SetHeaderForeColor(0x654321);
+  bar->SetForeColor(0x0000FF);
+  bar->SetEmptyPanelCaption("Nothing");
   bar->SetRightToLeft(true);
   bar->SetShowHeaderIcon(false);
   bar->SetCenter(true);
-  bar->SetEmptyPanelCaption("Nothing");
   bar->SetBackColor(0x00FF00);
   bar->SetToolbarOnTop(true);
-  Panels().Item(1)->SetCaption("First");
-  Panels().Item(1)->SetTag("data");  // tags and tool tips only store, with Redraw on too
-  EXPECT_EQ(Passes(), before);
-  EXPECT_EQ(host.Record().propertyChanges.size(), 7u);  // the panel's changes do not notify
+  Panels().Item(1)->SetCaption("First");  // panels do not notify
+  EXPECT_EQ(std::make_pair(Passes(), host.Record().propertyChanges.size()),
+            std::make_pair(before, size_t{9}));
+  Panels().Clear();  // nor does Clear refresh with Redraw off
+  EXPECT_EQ(std::make_pair(Passes(), bar->Redraw()), std::make_pair(before, false));
+  host.Record().Clear();
   bar->SetRedraw(true);
-  EXPECT_EQ(Passes(), before + 1);
-  EXPECT_EQ(host.Record().CountPropertyChanges("Redraw"), 1u);
-  EXPECT_EQ(host.Record().CountPropertyChanges("BarsToShow"), 1u);  // re-applied
+  EXPECT_EQ(std::make_tuple(Passes(), host.Record().CountPropertyChanges("Redraw"),
+                            host.Record().CountPropertyChanges("BarsToShow")),  // re-applied
+            std::make_tuple(before + 1, 1u, 1u));
   EXPECT_GE(host.Record().doEventsCalls, 1u);
-  auto panel = Panels().Item(1);
-  panel->SetTag("more");
-  panel->SetToolTipText("tip");
-  EXPECT_EQ(Passes(), before + 1);
-  EXPECT_EQ(panel->Tag(), "more");
-  EXPECT_EQ(panel->ToolTipText(), "tip");
-  panel->SetCaption("Caption");
-  panel->SetBackColor1(0x112233);
-  EXPECT_EQ(Passes(), before + 3);
+  AddPanels(5);
+  auto child = AddChild("Child");
+  Panels().Item(2)->SetPanel(child);
+  const uint64_t added = Passes();
+  Panels().Clear();  // one repaint at the end
+  EXPECT_EQ(std::make_tuple(Passes(), child->Visible(), bar->Redraw()),
+            std::make_tuple(added + 1, false, true));
 }
 
-TEST_F(RedrawBatching, RedrawOnRefreshesOnceEvenWhenTheStoredCountIsNegative) {
+TEST_F(RedrawBatching, TagsAndToolTipsOnlyStoreWhileCaptionsAndColoursRefresh) {
   AddPanels(2);
+  auto panel = Panels().Item(1);
+  const uint64_t before = Passes();
+  panel->SetTag("more");
+  panel->SetToolTipText("tip");
+  EXPECT_EQ(std::make_tuple(Passes(), panel->Tag(), panel->ToolTipText()),
+            std::make_tuple(before, "more", "tip"));
+  panel->SetCaption("Caption");
+  panel->SetBackColor1(0x112233);
+  panel->SetBackColor2(0x445566);
+  EXPECT_EQ(Passes(), before + 3);
   ResizePixels(200, 60);  // 60 / 33 - 3 rounds to -1: the stored count goes negative
   bar->SetAutoHide(false);
   bar->SetBarsToShow(2);
   ASSERT_EQ(bar->BarsToShow(), -1);
   bar->SetRedraw(false);
-  const uint64_t before = Passes();
-  bar->SetRedraw(true);
-  EXPECT_EQ(Passes(), before + 1);
-}
-
-TEST_F(RedrawBatching, ClearRepaintsOnceAtTheEndOrNotAtAllWithRedrawOff) {
-  AddPanels(5);
-  auto child = AddChild("Child");
-  Panels().Item(2)->SetPanel(child);
-  const uint64_t before = Passes();
-  Panels().Clear();
-  EXPECT_EQ(Panels().Count(), 0);
-  EXPECT_EQ(Passes(), before + 1);
-  EXPECT_TRUE(bar->Redraw());
-  EXPECT_FALSE(child->Visible());
-  AddPanels(2);
-  bar->SetRedraw(false);
   const uint64_t off = Passes();
-  Panels().Clear();
-  EXPECT_EQ(Passes(), off);
-  EXPECT_FALSE(bar->Redraw());
+  bar->SetRedraw(true);  // refreshes once all the same
+  EXPECT_EQ(Passes(), off + 1);
 }
 
 // Restores the process-wide desktop settings a test changes.
@@ -188,29 +177,23 @@ class SchemeFollowing : public ControlFixture {
     render::UpdateColorScheme(palette, site->hWnd());
     return palette;
   }
-  void TurnButtonFacesGreen() {
-    platform::CurrentDesktop().SetSysColor(platform::COLOR_BTNFACE, 0x00A000);
-  }
   platform::DesktopState saved_ = platform::CurrentDesktop().State();
 };
 
-TEST_F(SchemeFollowing, CreationBuildsThePaletteAndShowingTheControlRebuildsIt) {
+TEST_F(SchemeFollowing, CreationBuildsThePaletteShowingRebuildsItAndAPollerReReadsItAlways) {
   const render::SchemePalette before = State().Palette;
   EXPECT_EQ(before, Current());
-  EXPECT_NE(before[render::Slot::BarTop], 0u);
-  TurnButtonFacesGreen();
+  platform::CurrentDesktop().SetSysColor(platform::COLOR_BTNFACE, 0x00A000);
   EXPECT_EQ(State().Palette, before);
   site->Extender().SetVisible(false);
   site->Show();
   EXPECT_EQ(State().Palette, Current());
   EXPECT_NE(State().Palette, before);
-}
-
-TEST_F(SchemeFollowing, APollingControlReReadsTheSchemeOnEveryRefreshEvenWithRedrawOff) {
+  // A polling control re-reads the scheme on every refresh, even with Redraw off.
   Core().MutableState().PollingNeeded = true;
   bar->SetRedraw(false);
   Core().MutableState().SplitterDrawn = true;
-  TurnButtonFacesGreen();
+  platform::SetCurrentDesktop(*platform::FindDesktopPreset("High Contrast Black"));
   bar->SetCenter(true);
   EXPECT_EQ(State().Palette, Current());
   EXPECT_FALSE(State().SplitterDrawn);

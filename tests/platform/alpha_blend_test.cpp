@@ -102,9 +102,12 @@ TEST(AlphaBlendArguments, RefusedCallsDrawNothingAndClippedOnesDraw) {
   EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, *src.dc, 0, 0, 4, -4, over));
   EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, *src.dc, 1, 0, 4, 4, over));  // source outside
   EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, *src.dc, INT32_MAX, 0, 4, 4, over));
+  EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, *src.dc, 0, -1, 2, 2, over));
+  EXPECT_FALSE(AlphaBlend(*mono.dc, 0, 0, 4, 4, *src.dc, 0, 0, 4, 4, over));
   EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, *mono.dc, 0, 0, 4, 4, over));
   EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, *rgb.dc, 0, 0, 4, 4, over));  // needs 32 bits
   EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, *src.dc, 0, 0, 4, 4, BlendFunction{1, 0, 255, 1}));
+  EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, *src.dc, 0, 0, 4, 4, BlendFunction{0, 1, 255, 1}));
   EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 4, 4, DrawingContext::Screen(), 0, 0, 4, 4, over));
   EXPECT_EQ(dst.Differing(0), 0);
   EXPECT_TRUE(AlphaBlend(*dst.dc, INT32_MIN, 2, INT32_MAX, 4, *src.dc, 0, 0, 4, 4, over));

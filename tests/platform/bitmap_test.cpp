@@ -63,6 +63,10 @@ TEST(Bitmap, RowOrderPixelBytesAndColourTablesPerFormat) {
   EXPECT_EQ(CreateDIBSection(header, {})->rowOrder(), RowOrder::kTopDown);
   header.biHeight = INT32_MIN;
   EXPECT_EQ(CreateDIBSection(header, {}), nullptr);
+  header.biHeight = 3;
+  header.biCompression = 1;
+  EXPECT_EQ(CreateDIBSection(header, {}), nullptr);
+  EXPECT_EQ(GetBitmapSize(nullptr), (Size{0, 0}));
   const Brush brush = CreatePatternBrush(rgb.get());
   rgb->SetPixelAt(2, 0, 0);
   EXPECT_EQ(brush.pattern->PixelAt(2, 0), 0x00A1B2C3u);
@@ -111,6 +115,7 @@ TEST(DrawingContext, SetPixelAndGetPixelPerFormatAndOutsideTheBitmap) {
   EXPECT_EQ(GetPixel(*rgb.dc, 1, 2), RGB(10, 20, 30));
   EXPECT_EQ(SetPixel(*rgb.dc, 3, 0, 0), CLR_INVALID);
   EXPECT_EQ(GetPixel(*rgb.dc, 0, INT32_MAX), CLR_INVALID);
+  EXPECT_EQ(GetPixel(*rgb.dc, -1, 0), CLR_INVALID);
   EXPECT_EQ(SetPixel(*mono.dc, 8, 0, RGB(200, 200, 200)), RGB(255, 255, 255));
   EXPECT_EQ(GetPixel(*mono.dc, 8, 0), RGB(255, 255, 255));
 }
