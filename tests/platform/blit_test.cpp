@@ -35,11 +35,6 @@ TEST(RopEvaluator, NamedOperationsMatchTheirDefinitionsAndTheRowFastPathsTheEval
     for (size_t i = 0; i < ds.size(); ++i)
       ASSERT_EQ(row[i], ApplyRop(static_cast<uint8_t>(index), ps[i], ss[i], ds[i])) << index;
   }
-  EXPECT_TRUE(RopUsesSource(RopIndex(SRCAND)));
-  EXPECT_FALSE(RopUsesSource(RopIndex(PATINVERT)));
-  EXPECT_FALSE(RopUsesPattern(RopIndex(SRCCOPY)));
-  EXPECT_FALSE(RopUsesDestination(RopIndex(NOTSRCCOPY)));
-  EXPECT_TRUE(RopUsesDestination(RopIndex(DSTINVERT)));
 }
 
 TEST(BitBlt, ColourOperationsActOnWholePixelWordsAndPatternsOnTheSelectedBrush) {
