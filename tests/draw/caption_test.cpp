@@ -132,6 +132,8 @@ TEST_F(DrawTest, LogFontCarriesTheStyleTheQualityOfTheSystemAndAtMost31WholeChar
   EXPECT_EQ(RecordOf(font, true).lfWeight, platform::FW_BOLD);
   SetVersion(platform::OsVersion{platform::PlatformId::kNT, 5, 0, 2195});
   EXPECT_EQ(RecordOf(font).lfQuality, platform::ANTIALIASED_QUALITY);
+  // Without a font to copy, a copy is the fallback font.
+  EXPECT_EQ(render::CloneFont(nullptr)->Name(), "Tahoma");
 
   // Two-byte characters: fifteen fit in 31 bytes; the sixteenth is not split.
   std::string greek;

@@ -109,6 +109,10 @@ TEST_P(EmptyControl, ShowsTheBackgroundGradientAndItsCaptionOneThirdDown) {
   EXPECT_FALSE(host.Windows().IsWindowVisible(SplitterWindow()));
   EXPECT_EQ(ColorAt(ToolbarSurface(), 193, 13),
             GradientRow(top, Slot(Slot::StyledBarBottom), 13, kToolbarHeight));
+  // BackColor tints it as it tints the panel area.
+  bar->SetBackColor(kBack);
+  EXPECT_EQ(ColorAt(Surface(), 1, 200),
+            GradientRow(RGB(234, 242, 249), RGB(138, 178, 218), 200, kBarAreaBottom));
 }
 
 INSTANTIATE_TEST_SUITE_P(RunTimeAndDesignTime, EmptyControl, ::testing::Bool());
@@ -195,6 +199,49 @@ TEST_F(FramePass, ButtonFaceBandCoversTheBottomTenthAndTheOutlineComesLast) {
     ASSERT_EQ(ColorAt(Surface(), x, 0), border) << x;
     ASSERT_EQ(ColorAt(Surface(), x, kControlHeight - 1), border) << x;
   }
+}
+
+TEST_F(FramePass, ALockedSplitterHasNoGripAndTheToolbarOnTopMovesTheBarArea) {
+  AddPanels(3, 2);
+  Select(1);
+  for (const bool locked : {false, true}) {
+    bar->SetLockSplitter(locked);
+    const platform::Bitmap& image = *WindowImage(SplitterWindow());
+    ASSERT_EQ(image.height(), 7);
+    EXPECT_EQ(ColorAt(image, 2, 3),
+              GradientRow(Slot(Slot::SplitterTop), Slot(Slot::SplitterBottom), 3, 8));
+    // The first dot's dark corner: round(width / 2 - 22.5), row round(7 / 2 - 2) = 2.
+    const auto x0 = static_cast<int32_t>(platform::RoundHalfEven(image.width() / 2.0 - 22.5));
+    EXPECT_EQ(ColorAt(image, x0, 2) == platform::ColorFromRrggbb(0x293042), !locked);
+  }
+  // On top, the toolbar pushes the header down by its height and the bar area's top edge
+  // out of the control.
+  bar->SetShowHeaderIcon(false);
+  bar->SetToolbarOnTop(true);
+  EXPECT_EQ(ColorAt(Surface(), 190, kToolbarHeight + 14),
+            GradientRow(Slot(Slot::HeaderTop), Slot(Slot::HeaderBottom), 14, kHeaderHeight));
+  EXPECT_NE(ColorAt(Surface(), 100, 50), Slot(Slot::Border));
+}
+
+TEST_F(FramePass, OutsideTheNtFamilyPaintsStraightIntoTheWindows) {
+  AddPanels(3, 2);
+  Select(1);
+  // Without text: fonts are smoothed differently on the two families.
+  for (int i = 1; i <= 3; ++i)
+    bar->WaybandPanels().Item(i)->SetCaption("");
+  bar->SetEmptyPanelCaption("");
+  const std::vector<uint32_t> surface = Words(Surface());
+  platform::CurrentDesktop().SetVersion({platform::PlatformId::kWindows, 4, 10, 2222});
+  DesktopChoice::Reread();
+  bar->SetBackColor(kBack);
+  EXPECT_EQ(Words(Surface()), surface);  // the surfaces are left alone
+  const std::vector<uint32_t> direct = Shown(site->hWnd());
+  const std::vector<uint32_t> directToolbar = Shown(ToolbarWindow());
+  platform::CurrentDesktop().SetVersion({platform::PlatformId::kNT, 5, 1, 2600});
+  DesktopChoice::Reread();
+  Refresh();
+  EXPECT_EQ(Shown(site->hWnd()), direct);
+  EXPECT_EQ(Shown(ToolbarWindow()), directToolbar);
 }
 
 TEST_F(FramePass, ResizedSurfaceStartsAsTheWindowImageInTheControlFont) {

@@ -121,14 +121,15 @@ TEST_F(BarPainter, GradientAndPictureStartOnePixelBelowTheTopEdgeAndNormalBarsCo
 }
 
 TEST_F(BarPainter, SeparatorOnTopLeftAndBottomEdgesAndTheIconAtEightOrThirtyFourFromTheRight) {
-  const imaging::CDib32 plain = PaintWith(Content());
+  LargeBarContent content = Content();
+  content.font = nullptr;  // the target's font stays
+  const imaging::CDib32 plain = PaintWith(content);
   EXPECT_EQ(ColorAt(plain, 60, kBar.top), kBorder);
   EXPECT_EQ(ColorAt(plain, 0, kBar.top + 15), kBorder);
   EXPECT_EQ(ColorAt(plain, 60, kBar.bottom), kBorder);
   EXPECT_NE(ColorAt(plain, kBar.right - 1, kBar.top + 15), kBorder);  // no right edge
   EXPECT_EQ(ColorAt(plain, kBar.right, kBar.top + 15), kMarker);
   const imaging::CIconBytes icon = testing::SolidIcon("i", kRed);
-  LargeBarContent content = Content();
   content.icon = &icon;
   for (const bool rtl : {false, true}) {
     content.rightToLeft = rtl;

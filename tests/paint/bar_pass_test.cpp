@@ -181,6 +181,12 @@ TEST_F(BarPass, HostPanelColoursAndIconsReachBarsAndButtons) {
   const int32_t top1 = Record(1).rcItem.top;
   EXPECT_EQ(ColorAt(Core().ControlSurface(), 8, top1 + 4), kRed);
   EXPECT_EQ(ColorAt(Core().ToolbarSurface(), Record(3).rcItem.left + 2, 9), kRed);
+  // A disabled panel shows its icon greyed, on a bar (the selected one) or a button.
+  Panels().Item(1)->SetEnabled(false);
+  Panels().Item(3)->SetEnabled(false);
+  EXPECT_NE(ColorAt(Core().ControlSurface(), 8, top1 + 4), kRed);
+  EXPECT_NE(ColorAt(Core().ToolbarSurface(), Record(3).rcItem.left + 2, 9), kRed);
+  Panels().Item(1)->SetEnabled(true);
   bar->SetRightToLeft(true);
   EXPECT_EQ(ColorAt(Core().ControlSurface(), 200 - 34, top1 + 4), kRed);
 }

@@ -131,7 +131,8 @@ TEST_F(DesktopSettingsTest, AppearanceSchemeReadsTheStoredCharacters) {
       {platform::AppearanceName("Brick"), "Brick"},
       {{Status::kPresent, "Brick"}, "Brick"},  // stored without its NUL
       {{Status::kPresent, std::string("Brick\0\0", 7)}, std::string("Brick\0", 6)},
-      {{Status::kPresent, std::string(1, '\0')}, ""}, {{Status::kKeyMissing, "Brick"}, ""},
+      {{Status::kPresent, ""}, ""}, {{Status::kPresent, std::string(1, '\0')}, ""},
+      {{Status::kKeyMissing, "Brick"}, ""},
       {{Status::kValueMissing, "Brick"}, ""}, {{Status::kUnreadable, "Brick"}, ""},
       // clang-format on
   };
@@ -174,6 +175,8 @@ TEST_F(DesktopSettingsTest, VisualStyleQueriesFailCleanly) {
   EXPECT_FALSE(render::CColorXP::IsWindowStyled(kWindow));
   Desktop().SetVisualStylesLibraryLoads(true);
   EXPECT_TRUE(render::CColorXP::IsWindowStyled(kWindow));
+  EXPECT_FALSE(render::CColorXP::IsWindowStyled(0));
+  EXPECT_FALSE(platform::FindDesktopPreset("windows standard").has_value());  // exact names
   Desktop().SetVersion({platform::PlatformId::kNT, 5, 0, 2195});
   platform::RecordOsFlags();
   EXPECT_FALSE(render::CColorXP::IsWindowStyled(kWindow));

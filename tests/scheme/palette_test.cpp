@@ -16,6 +16,7 @@
 #include "render/scheme/color_xp.h"
 #include "render/scheme/hsl.h"
 #include "render/scheme/scheme_derivation.h"
+#include "render/scheme/scheme_tables.h"
 
 namespace wayband::test {
 namespace {
@@ -100,6 +101,7 @@ TEST(ColorMath, HslOnTheByteScale) {
   EXPECT_DOUBLE_EQ(hsl.saturation, 12.0 / (2.0 - 412.0));  // negative above 0.5
   EXPECT_DOUBLE_EQ(hsl.hue, 40.0);
   EXPECT_DOUBLE_EQ(RGBToHSL(0, 0, 200).hue, 240.0);
+  EXPECT_DOUBLE_EQ(RGBToHSL(0, 200, 0).hue, 120.0);
   EXPECT_DOUBLE_EQ(RGBToHSL(200, 0, 100).hue, 330.0);   // negative sextant wraps
   EXPECT_DOUBLE_EQ(RGBToHSL(1, 0, 0).saturation, 1.0);  // lightness 0.5 uses the first form
   EXPECT_EQ(RGBToHSL(90, 90, 90).saturation, 0.0);
@@ -222,6 +224,8 @@ TEST_F(Derivation, ARowWritesItsCellsAndLeavesUnsetOnes) {
                                                {28, 0x638ADE}, {36, 0xD6E7FF}, {43, 0xFFC35A}};
   for (const auto& [slot, colour] : cells)
     EXPECT_EQ(styled[slot], FromRedFirst(colour)) << slot;
+  EXPECT_EQ(SchemeRows().size(), 28u);  // and the row of any other name
+  EXPECT_FALSE(FindStyledSlots("WINDOWS STANDARD").has_value());
 
   SetKeyColors(0x000000, 0x000000, 0x000000);
   builder.BuildPalette("High Contrast White", false, 0);

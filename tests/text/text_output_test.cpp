@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/text/font_catalog.h"
+#include "platform/text/glyph_cache.h"
 #include "platform/text/realized_font.h"
 #include "platform/text/text_output.h"
 #include "text_surface.h"
@@ -101,6 +102,8 @@ TEST(DrawText, WordBreakWrapsAndCalcRectMeasures) {
   EXPECT_EQ(DrawTextW(surface.dc(), text, &calc, DT_WORDBREAK | DT_CALCRECT), 3 * 13);
   EXPECT_EQ(std::pair(calc.top, calc.bottom), std::pair(7, 7 + 3 * 13));
   EXPECT_LE(calc.right, 65);
+  Rect single{5, 7, 5, 7};  // an empty rectangle is measured all the same
+  EXPECT_EQ(DrawTextW(surface.dc(), text, &single, DT_SINGLELINE | DT_CALCRECT), 13);
   EXPECT_EQ(surface.InkCount(), 0);
   // Explicit line breaks count as lines without DT_SINGLELINE only.
   EXPECT_EQ(Draw("a\r\nb\nc", Rect{0, 0, 100, 40}, 0).result, 3 * 13);
@@ -132,6 +135,8 @@ TEST(DrawText, BadInputDrawsNothingAndReturnsZero) {
   Rect huge{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
   EXPECT_EQ(DrawTextW(surface.dc(), "Mail", &huge, DT_CENTER | DT_WORDBREAK), 13);
   EXPECT_EQ(DrawTextW(surface.dc(), "Mail", &huge, kCaption | DT_CENTER), INT32_MAX);
+  // The display's context measures but has no pixels to draw into.
+  EXPECT_EQ(DrawTextW(&DrawingContext::Screen(), "Mail", &rect, DT_SINGLELINE), 13);
 }
 
 using testing::MakeLogFont;
@@ -250,6 +255,20 @@ TEST(Rendering, ExtTextOutClipsToItsRectangleFillsItWhenOpaqueAndRefusesBadInput
   Size size;
   EXPECT_FALSE(GetTextExtentPoint32W(surface.dc(), "\xC3(", &size));
   EXPECT_FALSE(GetTextMetricsW(surface.dc(), nullptr));
+}
+
+TEST(Rendering, TheSecondPaintOfACaptionComesFromTheGlyphCache) {
+  const auto paint = [] {
+    TextSurface surface(100, 20, kWhite);
+    surface.Select(MakeLogFont("Tahoma", -11, FW_BOLD));  // a new font object each time
+    Rect rect{0, 0, 100, 20};
+    DrawTextW(surface.dc(), "Glyph cache caption", &rect, kCaption);
+  };
+  paint();
+  const text::GlyphCacheStatistics first = text::GlyphCacheCounters();
+  paint();
+  EXPECT_EQ(text::GlyphCacheCounters().misses, first.misses);
+  EXPECT_GE(text::GlyphCacheCounters().hits - first.hits, 17u);
 }
 
 TEST(Fonts, FamiliesResolveToTheirFilesAndFaceNamesAreUtf8OrElseLatin1) {
