@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <ranges>
 
 #include "platform/gdi_objects.h"
 #include "platform/system_colors.h"
@@ -76,8 +75,9 @@ imaging::CDib32 ComposeWindowImage(const Wayband& control, headless::HeadlessHos
   for (const InspectedControl& child : state.containedControls)
     contained[child.geometry.window] = &child;
   // Children come front first: draw them in reverse.
-  for (const host::WindowHandle window :
-       std::views::reverse(host.Windows().GetChildren(control.hwnd()))) {
+  const auto children = host.Windows().GetChildren(control.hwnd());
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    const host::WindowHandle window = *it;
     if (window == state.ctlToolbar.window && state.ctlToolbar.visible) {
       CopyView(Shown(host, window, control.InspectSurface(InspectedSurface::kToolbar)),
                state.ctlToolbar.pixels.left, state.ctlToolbar.pixels.top, image);
