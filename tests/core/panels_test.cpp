@@ -101,7 +101,8 @@ TEST_F(Selection, TheFirstPanelAddedIsSelectedAndRemovingKeepsTheSamePanelWhereP
 TEST_F(Selection, HidingOrRemovingTheSelectedPanelSelectsTheFirstVisibleOne) {
   AddPanels(3);
   Panels().Item("P2")->SetSelected(true);
-  for (const auto& [hidden, selected] : {std::pair{"P1", "P2"}, {"P2", "P3"}, {"P3", ""}}) {
+  // The first panel is a candidate, then the search passes hidden ones, then none is left.
+  for (const auto& [hidden, selected] : {std::pair{"P2", "P1"}, {"P1", "P3"}, {"P3", ""}}) {
     Panels().Item(hidden)->SetVisible(false);
     EXPECT_EQ(SelectedKey(), selected) << hidden;
   }
