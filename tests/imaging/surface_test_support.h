@@ -1,39 +1,24 @@
-// Helpers shared by the surface tests: pixel words, filling surfaces, comparing blocks.
+// Helpers of the surface tests: surfaces of random pixels and the imaging library declared
+// present or missing.
 #pragma once
 
-#include <cstdint>
-#include <functional>
+#include <random>
 
 #include "imaging/dib24.h"
-#include "imaging/dib32.h"
 #include "platform/imaging_library.h"
+#include "support/imaging_pixels.h"
 
 namespace wayband::imaging::testing {
 
-// A 32-bit pixel word from its stored bytes.
-constexpr uint32_t Bgra(uint8_t blue, uint8_t green, uint8_t red, uint8_t alpha) {
-  return uint32_t{blue} | (uint32_t{green} << 8) | (uint32_t{red} << 16) | (uint32_t{alpha} << 24);
-}
-constexpr uint32_t Bgr(uint8_t blue, uint8_t green, uint8_t red) {
-  return Bgra(blue, green, red, 0);
-}
-constexpr uint8_t Channel(uint32_t word, int index) {
-  return static_cast<uint8_t>(word >> (8 * index));
-}
-
-// Sets every pixel (x, y) of the picture ((0,0) top-left) to fn(x, y).
-inline void FillPixels(DibSurface& surface, const std::function<uint32_t(int32_t, int32_t)>& fn) {
-  for (int32_t y = 0; y < surface.Height(); ++y) {
-    for (int32_t x = 0; x < surface.Width(); ++x)
-      surface.SetPixelAt(x, y, fn(x, y));
-  }
-}
-
-inline CDib32 MakeDib32(int32_t width, int32_t height, uint32_t fill) {
-  CDib32 dib;
-  dib.Create(width, height);
-  FillPixels(dib, [fill](int32_t, int32_t) { return fill; });
-  return dib;
+// Random pixel words, the same for the same seed; with `opaque` every alpha is 255, with
+// `someTransparent` about a quarter of the pixels have alpha 0.
+inline CDib32 RandomDib(int32_t width, int32_t height, uint32_t seed, bool opaque = false,
+                        bool someTransparent = false) {
+  std::mt19937 rng(seed);
+  return Painted(width, height, [&](int32_t, int32_t) {
+    const uint32_t word = static_cast<uint32_t>(rng()) | (opaque ? 0xFF000000u : 0u);
+    return someTransparent && rng() % 4 == 0 ? word & kColourBytes : word;
+  });
 }
 
 // Declares the imaging library present or missing for the life of the object and

@@ -21,27 +21,14 @@ struct PngImage {
   // Unfiltered PNG rows (packed samples, 16-bit samples big-endian), height x RowBytes.
   std::vector<uint8_t> rows;
 
-  size_t Channels() const {
-    switch (colourType) {
-      case PNG_COLOR_TYPE_RGB:
-        return 3;
-      case PNG_COLOR_TYPE_GRAY_ALPHA:
-        return 2;
-      case PNG_COLOR_TYPE_RGBA:
-        return 4;
-      default:
-        return 1;
-    }
+  size_t RowBytes() const {
+    static constexpr int kChannels[] = {1, 0, 3, 1, 2, 0, 4};  // by colour type
+    return (width * kChannels[colourType] * bitDepth + 7) / 8;
   }
-  size_t RowBytes() const { return (width * Channels() * bitDepth + 7) / 8; }
 };
 
-struct WriteOptions {
-  int filters = PNG_ALL_FILTERS;  // PNG_FILTER_NONE ... PNG_FILTER_PAETH, or a mix
-  int compressionLevel = 6;
-};
-
-inline std::vector<uint8_t> WriteWithLibpng(const PngImage& image, WriteOptions options = {}) {
+// Written with every filter open to libpng's choice, at compression level 6.
+inline std::vector<uint8_t> WriteWithLibpng(const PngImage& image) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   std::vector<uint8_t> out;
@@ -60,25 +47,24 @@ inline std::vector<uint8_t> WriteWithLibpng(const PngImage& image, WriteOptions 
                image.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   std::vector<png_color> colours;
-  for (size_t i = 0; i + 2 < image.palette.size(); i += 3) {
+  for (size_t i = 0; i + 2 < image.palette.size(); i += 3)
     colours.push_back({image.palette[i], image.palette[i + 1], image.palette[i + 2]});
-  }
   if (!colours.empty()) png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, options.filters);
-  png_set_compression_level(png, options.compressionLevel);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_ALL_FILTERS);
+  png_set_compression_level(png, 6);
   png_write_info(png, info);
   std::vector<png_bytep> rowPointers(image.height);
-  for (uint32_t y = 0; y < image.height; ++y) {
+  for (uint32_t y = 0; y < image.height; ++y)
     rowPointers[y] = const_cast<png_bytep>(image.rows.data() + y * image.RowBytes());
-  }
   png_write_image(png, rowPointers.data());
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return out;
 }
 
-// What libpng reads from a file, with 16-bit samples reduced to their high byte (strip)
-// and, when `unpack` is set, samples of 1, 2 and 4 bits unpacked to one byte each.
+// 16-bit samples reduced to their high byte; kUnpacked: samples below 8 bits one byte
+// each; kBgr: grey as colour, pixels blue, green, red (alpha).
+enum class ReadAs { kPacked, kUnpacked, kBgr };
 struct LibpngPixels {
   uint32_t width = 0;
   uint32_t height = 0;
@@ -87,7 +73,7 @@ struct LibpngPixels {
   const uint8_t* Row(uint32_t y) const { return rows.data() + y * rowBytes; }
 };
 
-inline LibpngPixels ReadWithLibpng(std::span<const uint8_t> file, bool unpack) {
+inline LibpngPixels ReadWithLibpng(std::span<const uint8_t> file, ReadAs as) {
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   struct Source {
@@ -107,7 +93,11 @@ inline LibpngPixels ReadWithLibpng(std::span<const uint8_t> file, bool unpack) {
   });
   png_read_info(png, info);
   png_set_strip_16(png);
-  if (unpack) png_set_packing(png);
+  if (as == ReadAs::kUnpacked) png_set_packing(png);
+  if (as == ReadAs::kBgr) {
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+  }
   png_set_interlace_handling(png);
   png_read_update_info(png, info);
   pixels.width = png_get_image_width(png, info);
@@ -115,9 +105,8 @@ inline LibpngPixels ReadWithLibpng(std::span<const uint8_t> file, bool unpack) {
   pixels.rowBytes = png_get_rowbytes(png, info);
   pixels.rows.resize(pixels.rowBytes * pixels.height);
   std::vector<png_bytep> rowPointers(pixels.height);
-  for (uint32_t y = 0; y < pixels.height; ++y) {
+  for (uint32_t y = 0; y < pixels.height; ++y)
     rowPointers[y] = pixels.rows.data() + y * pixels.rowBytes;
-  }
   png_read_image(png, rowPointers.data());
   png_destroy_read_struct(&png, &info, nullptr);
   return pixels;

@@ -1,16 +1,60 @@
-// Assembles PNG files chunk by chunk for the decoder tests, so that a test can break one
-// field at a time (a CRC, a length, an IHDR byte) and keep the rest valid.
+// zlib as the reference compressor, and PNG files assembled chunk by chunk so that a test
+// can break one field and keep the rest valid.
 #pragma once
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "png/zlib_oracle.h"
-
 namespace wayband::imaging::png::testing {
+
+struct DeflateSettings {
+  int level = Z_DEFAULT_COMPRESSION;
+  int strategy = Z_DEFAULT_STRATEGY;
+  int windowBits = 15;
+  bool zlibWrapper = false;  // raw DEFLATE unless set
+};
+
+// With `flushEvery` > 0, a sync flush after each piece of that size: many blocks, and the
+// empty stored blocks the flushes emit.
+inline std::vector<uint8_t> ZlibCompress(std::span<const uint8_t> data, DeflateSettings settings,
+                                         size_t flushEvery = 0) {
+  z_stream stream{};
+  const int windowBits = settings.zlibWrapper ? settings.windowBits : -settings.windowBits;
+  if (deflateInit2(&stream, settings.level, Z_DEFLATED, windowBits, 8, settings.strategy) != Z_OK) {
+    throw std::runtime_error("deflateInit2");
+  }
+  // A sync flush adds at most an empty stored block and a partial byte per piece.
+  const size_t pieces = flushEvery > 0 ? data.size() / flushEvery + 1 : 1;
+  std::vector<uint8_t> out(deflateBound(&stream, data.size()) + pieces * 8 + 1024);
+  stream.next_out = out.data();
+  stream.avail_out = static_cast<uInt>(out.size());
+  size_t offset = 0;
+  int result = Z_OK;
+  while (result != Z_STREAM_END) {
+    const size_t piece = flushEvery > 0 ? flushEvery : data.size();
+    const size_t take = std::min(piece, data.size() - offset);
+    stream.next_in = const_cast<Bytef*>(data.data() + offset);
+    stream.avail_in = static_cast<uInt>(take);
+    offset += take;
+    const int flush = offset == data.size() ? Z_FINISH : Z_SYNC_FLUSH;
+    result = deflate(&stream, flush);
+    if (result != Z_OK && result != Z_STREAM_END) throw std::runtime_error("deflate");
+  }
+  out.resize(stream.total_out);
+  deflateEnd(&stream);
+  return out;
+}
+
+// The zlib-wrapped DEFLATE stream of `data`, as image data and zTXt carry it.
+inline std::vector<uint8_t> ZlibStream(const std::vector<uint8_t>& data) {
+  return ZlibCompress(data, DeflateSettings{.zlibWrapper = true});
+}
 
 class PngBuilder {
  public:
@@ -24,20 +68,9 @@ class PngBuilder {
     data.insert(data.end(), {bitDepth, colourType, compression, 0, interlace});
     return Chunk("IHDR", data);
   }
-  // The zlib-wrapped DEFLATE stream of `scanlines` (filter bytes included) as IDAT chunks
-  // of at most `pieceSize` bytes each.
-  PngBuilder& ImageData(const std::vector<uint8_t>& scanlines, size_t pieceSize = 1 << 20) {
-    DeflateSettings settings;
-    settings.zlibWrapper = true;
-    return CompressedData(ZlibCompress(scanlines, settings), pieceSize);
-  }
-  PngBuilder& CompressedData(const std::vector<uint8_t>& stream, size_t pieceSize = 1 << 20) {
-    for (size_t offset = 0; offset < stream.size(); offset += pieceSize) {
-      const size_t size = std::min(pieceSize, stream.size() - offset);
-      Chunk("IDAT", std::vector<uint8_t>(stream.begin() + static_cast<ptrdiff_t>(offset),
-                                         stream.begin() + static_cast<ptrdiff_t>(offset + size)));
-    }
-    return *this;
+  // The compressed `scanlines` (filter bytes included) as one IDAT chunk.
+  PngBuilder& ImageData(const std::vector<uint8_t>& scanlines) {
+    return Chunk("IDAT", ZlibStream(scanlines));
   }
   PngBuilder& End() { return Chunk("IEND", {}); }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -190,6 +191,36 @@ TEST_F(RenderTool, StateWritesTheSnapshotAndChildControlsAndStripsAreComposedAtT
   EXPECT_NE(splitter, 0u);
   EXPECT_EQ(splitter & 0x00FFFFu, 0u) << std::hex << splitter;
 }
+
+// Every example scene renders cleanly, the dialogs and overlays it shows included.
+const fs::path kExamples = fs::path(__FILE__).parent_path() / ".." / ".." / "examples";
+
+std::vector<std::string> ExampleScenes() {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(kExamples)) {
+    if (entry.path().extension() == ".json") names.push_back(entry.path().stem().string());
+  }
+  std::ranges::sort(names);
+  return names;
+}
+
+class ExampleScene : public RenderTool, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ExampleScene, RendersWithoutErrorsOrWarnings) {
+  const fs::path scene = kExamples / (GetParam() + ".json");
+  EXPECT_EQ(
+      Run({"--state", (dir_ / "state.json").string(), scene.string(), (dir_ / "out.png").string()}),
+      0);
+  EXPECT_EQ(err_.str(), "");
+  EXPECT_GT(ReadPng(dir_ / "out.png").width, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleScene, ::testing::ValuesIn(ExampleScenes()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           std::string name = info.param;
+                           std::ranges::replace(name, '-', '_');
+                           return name;
+                         });
 
 }  // namespace
 }  // namespace wayband::render_tool
