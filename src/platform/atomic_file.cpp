@@ -69,8 +69,15 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
   std::filesystem::path temp;
   int fd = -1;
   for (int attempt = 0; attempt < kMaxNameAttempts && fd < 0; ++attempt) {
-    temp = folder / ("." + path.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                     std::to_string(g_tempCounter++));
+    // Built by appending: GCC 12 at -O3 misreports joining a literal to a temporary string
+    // as overlapping copies (GCC bug 105651).
+    std::string name = ".";
+    name += path.filename().string();
+    name += ".tmp-";
+    name += std::to_string(::getpid());
+    name += '-';
+    name += std::to_string(g_tempCounter++);
+    temp = folder / name;
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
     if (fd < 0 && errno != EEXIST) break;
   }

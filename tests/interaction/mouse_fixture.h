@@ -79,7 +79,8 @@ class MouseFixture : public ControlFixture {
       text += (text.empty() ? "" : " ") + event.name;
       for (const Variant& arg : event.args) {
         if (const auto* panel = arg.Get<Variant::PanelRef>(); panel && *panel) {
-          text += ":" + std::to_string((*panel)->Index());
+          text += ':';  // appended: GCC 12 -O3 misreports a literal joined to a temporary
+          text += std::to_string((*panel)->Index());
         } else if (const auto flag = arg.ToBoolean()) {
           text += *flag ? ":True" : ":False";
         }
