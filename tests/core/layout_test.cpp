@@ -1,6 +1,6 @@
 // The control's layout: the rows of the panel-area table, where the selected panel's child
-// and the strips go, and BarsToShow (clamping to the visible panels and to MaxBars, the
-// splitter-drag toggle, what panel changes assign, automatic hiding on resize).
+// and the strips go, and BarsToShow (clamping to the visible panels and to MaxBars, what
+// panel changes assign, automatic hiding on resize).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -143,21 +143,6 @@ TEST_F(BarsToShow, ClampsToVisiblePanelsAndMaxBarsAndIgnoresNegativeValues) {
     bar->SetBarsToShow(3);
     EXPECT_EQ(bar->BarsToShow(), stored) << height;
   }
-}
-
-TEST_F(BarsToShow, OnlyEverySecondAssignmentTakesEffectDuringADragAndAPollerRemembersEach) {
-  AddPanels(5);
-  bar->SetBarsToShow(2);
-  Core().MutableState().SplitterDragging = true;
-  for (const auto& [assigned, shown] : {std::pair{3, 2}, {3, 3}, {4, 3}}) {
-    bar->SetBarsToShow(assigned);
-    EXPECT_EQ(bar->BarsToShow(), shown);
-  }
-  Core().MutableState().SplitterDragging = false;
-  EXPECT_EQ(State().PreferredBarCount, 0);
-  Core().MutableState().PollingNeeded = true;
-  bar->SetBarsToShow(4);
-  EXPECT_EQ(std::make_pair(bar->BarsToShow(), State().PreferredBarCount), std::make_pair(4, 4));
 }
 
 TEST_F(BarsToShow, AutoHideLimitsTheBarsOnResizeAndGrowingBringsThemBack) {

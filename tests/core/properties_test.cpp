@@ -1,6 +1,6 @@
-// The control's properties: new-instance defaults, creation and first show, the setters
-// that do more than store, events, Redraw batching (what refreshes, what only notifies) and
-// the palette following the desktop's colour scheme.
+// The control's properties: creation and first show, the setters that do more than store,
+// Redraw batching (what refreshes, what only notifies) and the palette following the
+// desktop's colour scheme.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -14,21 +14,6 @@ namespace wayband::testing {
 namespace {
 
 using ControlProperties = ControlFixture;
-
-TEST_F(ControlProperties, ANewInstanceHasItsDefaultsAndFontsCopiedFromTheAmbientFont) {
-  EXPECT_EQ(std::make_tuple(bar->BarsToShow(), bar->HoverColor(), bar->HeaderForeColor(),
-                            bar->EmptyPanelCaption(), bar->BackColor(), bar->ForeColor()),
-            std::make_tuple(1, 0x8000000Fu, 0x00FFFFFFu, "Empty Panel", 0x8000000Fu, 0x80000012u));
-  EXPECT_TRUE(bar->AutoHide() && bar->Redraw() && bar->ShowHeaderIcon() && bar->Enabled());
-  EXPECT_FALSE(bar->ToolbarOnTop() || bar->LockSplitter() || bar->Center() || bar->RightToLeft());
-  EXPECT_EQ(State().BarPadding, 31);
-  // Fonts are copies of the ambient font, the header's at 12 points.
-  EXPECT_NE(bar->Font(), site->AmbientFont());
-  EXPECT_NE(bar->HeaderFont(), bar->Font());
-  EXPECT_EQ(std::make_tuple(bar->Font()->Name(), bar->HeaderFont()->Name(),
-                            bar->HeaderFont()->Size(), bar->SelectedFont()->Size()),
-            std::make_tuple("DejaVu Sans", "DejaVu Sans", 12.0, 9.0));
-}
 
 TEST_F(ControlProperties, CreationMakesTheStripsAndSurfacesAndTheSettersRearrangeThem) {
   EXPECT_EQ(std::make_tuple(Toolbar().Align(), Toolbar().Visible(), SplitBar().Visible(),
@@ -92,24 +77,6 @@ TEST_F(ControlProperties, FontsAndPicturesAreHeldByReferenceAndAssignedFontsCarr
   EXPECT_EQ(bar->HeaderFont()->Name(), "Georgia");
 }
 
-TEST_F(ControlProperties, EventsReachHandlersAndTheHostRecord) {
-  AddPanels(2);
-  std::string clicked;
-  bar->BarClick.Connect([&](ShortcutPanel& panel) { clicked = panel.Key(); });
-  bool ended = false;
-  bar->PanelResize.Connect([&](bool& bEnd) { ended = bEnd; });
-  Core().RaisePanelEvent(core::PanelEvent::kBarClick, 2);
-  Core().RaisePanelResize(true);
-  Core().RaiseShowChevronMenu();
-  EXPECT_EQ(std::make_tuple(clicked, ended), std::make_tuple("P2", true));
-  const auto& e = host.Record().events;
-  ASSERT_EQ(e.size(), 3u);
-  EXPECT_EQ(std::make_tuple(e[0].name, e[0].dispid, e[1].dispid, e[2].name, e[2].args.size()),
-            std::make_tuple("BarClick", 2, 4, "ShowChevronMenu", 0u));
-  EXPECT_EQ((*e[0].args[0].Get<Variant::PanelRef>())->Key(), "P2");
-  EXPECT_EQ(e[1].args[0], Variant(true));
-}
-
 using RedrawBatching = ControlFixture;
 
 TEST_F(RedrawBatching, ChangesWithRedrawOffPaintNothingAndRedrawOnPaintsOnce) {
@@ -144,28 +111,6 @@ TEST_F(RedrawBatching, ChangesWithRedrawOffPaintNothingAndRedrawOnPaintsOnce) {
   Panels().Clear();  // one repaint at the end
   EXPECT_EQ(std::make_tuple(Passes(), child->Visible(), bar->Redraw()),
             std::make_tuple(added + 1, false, true));
-}
-
-TEST_F(RedrawBatching, TagsAndToolTipsOnlyStoreWhileCaptionsAndColoursRefresh) {
-  AddPanels(2);
-  auto panel = Panels().Item(1);
-  const uint64_t before = Passes();
-  panel->SetTag("more");
-  panel->SetToolTipText("tip");
-  EXPECT_EQ(std::make_tuple(Passes(), panel->Tag(), panel->ToolTipText()),
-            std::make_tuple(before, "more", "tip"));
-  panel->SetCaption("Caption");
-  panel->SetBackColor1(0x112233);
-  panel->SetBackColor2(0x445566);
-  EXPECT_EQ(Passes(), before + 3);
-  ResizePixels(200, 60);  // 60 / 33 - 3 rounds to -1: the stored count goes negative
-  bar->SetAutoHide(false);
-  bar->SetBarsToShow(2);
-  ASSERT_EQ(bar->BarsToShow(), -1);
-  bar->SetRedraw(false);
-  const uint64_t off = Passes();
-  bar->SetRedraw(true);  // refreshes once all the same
-  EXPECT_EQ(Passes(), off + 1);
 }
 
 // Restores the process-wide desktop settings a test changes.

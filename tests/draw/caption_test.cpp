@@ -1,6 +1,6 @@
-// Captions and their fonts: display text (stored UTF-8 bytes shown decoded), the format
-// flags, the grey look, the path for systems outside the NT family, what counts as text
-// beyond the code page, logical fonts from font objects, and font copies.
+// Captions: display text (stored UTF-8 bytes shown decoded), the format flags, the grey
+// look, the path for systems outside the NT family, what counts as text beyond the code
+// page, logical fonts made from font objects, and font copies.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,6 @@
 // Colours and fills: the integer colour blend, the lightness darkening, and gradients
-// through the primitive, through one-pixel bands and as flat fills.
+// through the primitive, through one-pixel bands and as flat fills, in bounds for huge
+// rectangles.
 #include <gtest/gtest.h>
 
 #include <utility>

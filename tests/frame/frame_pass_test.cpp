@@ -50,35 +50,6 @@ class FramePass : public FrameFixture {
   }
 };
 
-TEST_F(FramePass, RedrawFalsePaintsAndMovesNothingAndRedrawTruePresentsEachSurfaceOnce) {
-  AddPanels(3, 2);
-  bar->SetRedraw(false);
-  const size_t frames = host.Record().presentedFrames.size();
-  const std::vector<uint32_t> screen = Shown(site->hWnd());
-  const std::vector<uint32_t> surface = Words(Surface());
-  const double splitterTop = Core().ctlSplitBar()->Top();
-  bar->SetBackColor(kBack);
-  bar->SetBarsToShow(1);
-  EXPECT_EQ(host.Record().presentedFrames.size(), frames);
-  EXPECT_EQ(Shown(site->hWnd()), screen);
-  EXPECT_EQ(Words(Surface()), surface);
-  EXPECT_EQ(Core().ctlSplitBar()->Top(), splitterTop);
-
-  bar->SetRedraw(true);
-  const auto& presented = host.Record().presentedFrames;
-  ASSERT_EQ(presented.size(), frames + 3);
-  EXPECT_EQ(presented[frames].window, site->hWnd());
-  EXPECT_EQ(std::pair(presented[frames].width, presented[frames].height),
-            std::pair(kControlWidth, kControlHeight));
-  EXPECT_EQ(presented[frames].pixels, Words(Surface()));
-  EXPECT_EQ(presented[frames + 1].window, ToolbarWindow());
-  EXPECT_EQ(presented[frames + 1].height, kToolbarHeight);
-  EXPECT_EQ(presented[frames + 2].window, SplitterWindow());
-  EXPECT_EQ(Shown(site->hWnd()), Words(Surface()));
-  EXPECT_EQ(Shown(ToolbarWindow()), Words(ToolbarSurface()));
-  EXPECT_NE(Core().ctlSplitBar()->Top(), splitterTop);
-}
-
 class EmptyControl : public FramePass, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(EmptyControl, ShowsTheBackgroundGradientAndItsCaptionOneThirdDown) {

@@ -1,12 +1,11 @@
 // The headless host: geometry from twips at several screen densities, docking, the window
-// under a point, mouse routing with capture, and the record of notifications.
+// under a point, and the record of notifications.
 #include "headless/headless_host.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace wayband::headless {
 namespace {
@@ -14,18 +13,6 @@ namespace {
 using host::MousePointer;
 using host::StripAlign;
 using platform::Rect;
-
-// Each call as kind, button and twips position, e.g. "d1 75,150".
-struct RecordingSink : host::MouseInputSink {
-  void Note(char kind, int16_t b, float x, float y) {
-    calls.push_back(kind + std::to_string(b) + " " + std::to_string(int(x)) + "," +
-                    std::to_string(int(y)));
-  }
-  void MouseDown(int16_t b, int16_t, float x, float y) override { Note('d', b, x, y); }
-  void MouseMove(int16_t b, int16_t, float x, float y) override { Note('m', b, x, y); }
-  void MouseUp(int16_t b, int16_t, float x, float y) override { Note('u', b, x, y); }
-  std::vector<std::string> calls;
-};
 
 ControlSpec Spec(std::string name, double left, double top, double width, double height) {
   ControlSpec spec;
@@ -84,23 +71,6 @@ TEST(HeadlessHost, GeometryReadsBackAsSetAndTheWindowUnderAPointFollowsVisibilit
   auto inner = host.AddControl(back->hWnd(), Spec("Inner", 0, 0, 150, 150));
   EXPECT_FALSE(windows.IsWindowVisible(inner->hWnd()));
   EXPECT_NE(windows.WindowFromPoint({5, 5}), inner->hWnd());
-}
-
-TEST(HeadlessHost, MouseInputReachesTheWindowUnderThePointInTwipsAndHonoursCapture) {
-  HeadlessHost host;
-  const auto form = host.CreateForm("Form1", {10, 10, 410, 410});
-  auto left = host.AddControl(form, Spec("Left", 0, 0, 1500, 1500));
-  auto right = host.AddControl(form, Spec("Right", 1500, 0, 1500, 1500));
-  RecordingSink leftSink, rightSink;
-  host.Windows().SetMouseInputSink(left->hWnd(), &leftSink);
-  host.Windows().SetMouseInputSink(right->hWnd(), &rightSink);
-  host.MouseDown({15, 20}, host::kLeftButton);
-  host.MouseMove({130, 20}, host::kLeftButton);  // over Right, but Left holds the capture
-  host.MouseUp({130, 20}, host::kLeftButton);
-  host.MouseMove({130, 20});
-  EXPECT_EQ(leftSink.calls, (std::vector<std::string>{"d1 75,150", "m1 1800,150", "u1 1800,150"}));
-  EXPECT_EQ(rightSink.calls, (std::vector<std::string>{"m0 300,150"}));
-  EXPECT_EQ(host.Windows().GetCursorPos(), (platform::Point{130, 20}));
 }
 
 TEST(HeadlessHost, SitesKnowTheirParentAndContainedControls) {

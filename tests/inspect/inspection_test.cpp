@@ -1,7 +1,6 @@
-// The snapshot agrees with the control it reports on: its state, the panel records and
-// their placement, the strips and child windows where the host put them, the surfaces at
-// the strips' sizes showing what the windows show; taking it changes nothing. Surface
-// views read any store top-down and nothing past its end.
+// The snapshot puts the strips where the host put them and shows surfaces at the strips'
+// sizes with what the windows show. Surface views read any store top-down and nothing past
+// its end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,69 +24,6 @@ class Inspection : public ControlFixture {
             r.bottom - control.top};
   }
 };
-
-TEST_F(Inspection, StateAndPanelsAreTheControls) {
-  AddPanels(5);
-  bar->SetAutoHide(false);
-  bar->SetBarsToShow(3);
-  Panels().Item("P2")->SetVisible(false);
-  Panels().Item("P3")->SetSelected(true);
-  const WaybandInspection s = bar->Inspect();
-  const auto& state = State();
-  EXPECT_EQ(std::make_tuple(s.BarsToShow, s.BarsTop, s.MaxBars, s.PreferredBarCount,
-                            s.SelectedIndex, s.LastSplitterTop, s.BarPadding),
-            std::make_tuple(state.BarsToShow, state.BarsTop, state.MaxBars, state.PreferredBarCount,
-                            3, state.LastSplitterTop, state.BarPadding));
-  EXPECT_EQ(s.completedFramePasses, state.CompletedFramePasses);
-  EXPECT_TRUE(
-      std::equal(s.SchemePalette.begin(), s.SchemePalette.end(), state.Palette.slots.begin()));
-  EXPECT_EQ(s.clientHeight, 400);
-  ASSERT_EQ(s.panels.size(), 5u);
-  const auto& records = state.panels.Records();
-  for (size_t i = 0; i < records.size(); ++i) {
-    EXPECT_EQ(s.panels[i].lID, records[i].lID);
-    EXPECT_EQ(s.panels[i].sKey, records[i].sKey);
-    EXPECT_EQ(s.panels[i].iBarImageStale, records[i].iBarImageStale);
-  }
-  // P2 is hidden; large bars P1, P3, P4 stack down to the toolbar, P5 goes onto it.
-  EXPECT_EQ(std::make_tuple(s.panels[1].bVisible, s.panels[1].rcItem, s.panels[4].bInToolbar),
-            std::make_tuple(false, InspectedRect{}, true));
-  EXPECT_EQ(s.panels[3].rcItem.bottom - 1, s.ctlToolbar.pixels.top);
-}
-
-TEST_F(Inspection, ContainedControlsShowTheSelectedPanelsChild) {
-  AddPanels(2);
-  auto first = AddChild("FirstView");
-  auto second = AddChild("SecondView");
-  Panels().Item("P1")->SetPanel(first);
-  Panels().Item("P2")->SetPanel(second);
-  Panels().Item("P2")->SetSelected(true);
-  const WaybandInspection s = bar->Inspect();
-  ASSERT_EQ(s.containedControls.size(), 2u);
-  for (const InspectedControl& control : s.containedControls) {
-    const auto& source = control.name == "FirstView" ? first : second;
-    SCOPED_TRACE(control.name);
-    EXPECT_EQ(control.typeName, "PictureBox");
-    EXPECT_EQ(control.geometry.visible, control.name == "SecondView");
-    EXPECT_EQ(control.geometry.left, source->Left());
-    EXPECT_EQ(control.geometry.height, source->Height());
-    EXPECT_EQ(control.geometry.pixels, WindowInControl(source->hWnd()));
-  }
-}
-
-TEST_F(Inspection, TakingASnapshotChangesNothingAndItDoesNotFollowTheControl) {
-  AddPanels(3);
-  host.Record().Clear();
-  const uint64_t passes = Passes();
-  const WaybandInspection s = bar->Inspect();
-  (void)bar->InspectSurface(InspectedSurface::kControl);
-  EXPECT_EQ(Passes(), passes);
-  EXPECT_TRUE(host.Record().order.empty());
-  Panels().Item("P1")->SetCaption("Renamed");
-  EXPECT_EQ(std::make_tuple(s.completedFramePasses, s.panels[0].sCaption),
-            std::make_tuple(passes, "Panel 1"));
-  EXPECT_EQ(bar->Inspect().panels[0].sCaption, "Renamed");
-}
 
 // The toolbar's off-screen surface always has the toolbar strip's size, whatever the twips
 // per pixel and wherever the strip is docked, and the window shows the same frame.

@@ -1,6 +1,5 @@
-// Painting one large bar and one toolbar button onto a surface: the gradient's rows, the
-// bar image cache, the state pictures, the separator, icon positions and the caption's
-// place, font and colour.
+// Painting one large bar onto a surface: the gradient's rows, the bar image cache, the
+// state pictures, the separator, and where icons and captions go.
 #include "render/paint/bar_painter.h"
 
 #include <gtest/gtest.h>
@@ -56,12 +55,6 @@ class BarPainter : public ::testing::Test {
     imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
     PaintLargeBar(target.hDC(), kBar, Look({.hot = true}), {image, stale}, content);
     return target;
-  }
-  // Where the caption's text went: what differs from the same bar without it.
-  Rect Ink(const LargeBarContent& content) {
-    LargeBarContent blank = content;
-    blank.caption = {};
-    return ChangedBounds(PaintWith(content), PaintWith(blank));
   }
 
   SchemePalette palette = testing::NumberedPalette();
@@ -143,66 +136,6 @@ TEST_F(BarPainter, SeparatorOnTopLeftAndBottomEdgesAndTheIconAtEightOrThirtyFour
   const ColorRef greyed = ColorAt(PaintWith(content), 20, kBar.top + 16);
   EXPECT_NE(greyed, kRed);
   EXPECT_NE(greyed, ColorAt(plain, 20, kBar.top + 16));
-}
-
-TEST_F(BarPainter, CaptionPlacedByAlignmentInItsColourAndFontWhichAreThenPutBack) {
-  LargeBarContent content = Content();
-  content.caption = "HHHH";
-  content.captionColor = platform::RGB(0, 0, 200);
-  const Rect left = Ink(content);
-  EXPECT_GE(left.top, kBar.top + (32 - 13) / 2);
-  EXPECT_LT(left.bottom, kBar.bottom);
-  EXPECT_TRUE(left.left >= kCaptionTextOffset && left.left <= kCaptionTextOffset + 2);
-  content.rightToLeft = true;
-  const Rect right = Ink(content);
-  EXPECT_TRUE(right.right <= kWidth - kCaptionTextOffset &&
-              right.right >= kWidth - kCaptionTextOffset - 2);
-  content.center = true;  // Center wins over RightToLeft
-  const Rect centred = Ink(content);
-  EXPECT_NEAR((centred.left + centred.right) / 2.0, kWidth / 2.0, 1.5);
-  // A taller measured text moves the caption up by half the difference.
-  content.textHeightPixels = 21;
-  EXPECT_EQ(Ink(content).top, centred.top - 4);
-
-  imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
-  target.hDC()->SetTextColor(platform::RGB(1, 1, 1));
-  const platform::Font before = target.hDC()->font();
-  PaintLargeBar(target.hDC(), kBar, Look({}), {image, stale}, content);
-  EXPECT_EQ(target.hDC()->TextColor(), platform::RGB(1, 1, 1));
-  EXPECT_EQ(target.hDC()->font().logFont, before.logFont);
-  bool stemInColour = false;  // the H's stems are drawn in the caption colour
-  for (int32_t y = kBar.top; y < kBar.bottom; ++y) {
-    for (int32_t x = 0; x < kBar.right; ++x)
-      stemInColour |= testing::NearColor(ColorAt(target, x, y), content.captionColor, 24);
-  }
-  EXPECT_TRUE(stemInColour);
-}
-
-TEST_F(BarPainter, ToolbarButtonFillPictureAndIcon) {
-  constexpr Rect kButton{4, 3, 26, 31};
-  const imaging::CIconBytes icon = testing::SolidIcon("i", kRed);
-  const auto picture = testing::SolidPicture(3, 3, kTile, kRed);
-  const BarFill fill{true, platform::RGB(200, 220, 240), platform::RGB(20, 40, 60)};
-  const auto paint = [&](BarFill f, const Picture* pic, const imaging::CIconBytes* ico) {
-    imaging::CDib32 target = ClearedSurface(60, 33, kMarker);
-    ToolbarButtonLook look;
-    look.fill = f;
-    look.picture = pic;
-    look.icon = ico;
-    PaintToolbarButton(target.hDC(), kButton, look);
-    return target;
-  };
-  const imaging::CDib32 blank = ClearedSurface(60, 33, kMarker);
-  imaging::CDib32 reference = ClearedSurface(60, 33, kMarker);
-  FillGradient(reference.hDC(), fill.top, fill.bottom, 4, 3, 22, 28, false);
-  EXPECT_EQ(ChangedBounds(paint(fill, nullptr, nullptr), reference), Rect{});
-  // Not filled: only the icon, 2 pixels in and centred on the button's middle row, and no
-  // picture.
-  EXPECT_EQ(ChangedBounds(paint({}, nullptr, &icon), blank), (Rect{6, 9, 22, 25}));
-  EXPECT_EQ(ChangedBounds(paint({}, picture.get(), nullptr), blank), Rect{});
-  const imaging::CDib32 tiled = paint(fill, picture.get(), nullptr);
-  EXPECT_EQ(ColorAt(tiled, 7, 6), kRed);
-  EXPECT_EQ(ColorAt(tiled, 26, 6), kMarker);
 }
 
 TEST(BarGeometry, PicturesByStateCaptionRectanglesAndIconPositions) {

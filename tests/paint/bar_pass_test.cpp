@@ -1,29 +1,20 @@
 // The bar pass: which panels become large bars and which toolbar buttons and the rcItem
 // each gets (hidden panels, a full toolbar, buttons placed from the right or the left, the
-// chevron's reserve); on a live control, what each shows in its state
-// on the control's and the toolbar's surfaces, the host's and the panels' colours, icons,
-// the selected bar's font, and the bar image cache across refreshes and resizes.
+// chevron's reserve), and on a live control the palette ends each state shows.
 #include "core/bar_pass.h"
 
 #include <gtest/gtest.h>
 
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/control_fixture.h"
 #include "paint_support.h"
 #include "platform/desktop_presets.h"
 #include "platform/desktop_settings.h"
-#include "render/draw/color_blend.h"
-#include "render/paint/bar_colors.h"
-#include "render/scheme/color_math.h"
-#include "render/scheme/scheme_update.h"
 
 namespace wayband::testing {
 namespace {
 
-using platform::ColorRef;
 using platform::Rect;
 using render::Slot;
 
@@ -94,137 +85,45 @@ TEST(BarPlacement, LargeBarsStackFromBarsTopAndTheRestGoToTheToolbar) {
   }
 }
 
-constexpr ColorRef kRed = platform::RGB(230, 20, 20);
+// On a live control, the state each panel is in picks its palette ends: four panels, 1
+// (selected) and 2 large bars, 3 a toolbar button; each row gives the hover and pressed
+// panels and the slot the first row of one panel's gradient shows in either look.
+using BarPassStates = ControlFixture;
 
-// Four panels on a chosen desktop (put back afterwards): 1 (selected) and 2 large bars, 3
-// and 4 toolbar buttons of which 4, placed against the chevron, is not drawn.
-class BarPass : public ControlFixture {
- protected:
-  BarPass() {
-    AddPanels(4);
-    bar->SetBarsToShow(2);
-  }
-  ~BarPass() override { platform::SetCurrentDesktop(saved_); }
-
-  // Chooses the look (a styled or a classic desktop) and paints with numbered colours.
-  void UseLook(bool styled) {
-    const std::string_view preset =
-        styled ? platform::kPresetStyledNormalColor : "Windows Standard";
-    platform::SetCurrentDesktop(*platform::FindDesktopPreset(preset));
-    render::UpdateColorScheme(Core().MutableState().Palette, State().WindowHandle);
-    Core().MutableState().Palette = NumberedPalette();
-    // Cached bars keep the look they were painted in until the next resize.
-    for (core::PanelRecord& record : Core().MutableState().panels.Records())
-      record.iBarImageStale = core::kBarImageStale;
-  }
-  render::OleColor PaletteColor(Slot slot) { return State().Palette[slot]; }
-  core::PanelRecord& Record(int32_t index) { return *Core().MutableState().panels.At(index); }
-  void SetIndices(int32_t hover, int32_t pressed) {
-    Core().MutableState().HoverIndex = hover;
-    Core().MutableState().PressedIndex = pressed;
-    Core().Refresh();
-  }
-  // The first row of a large bar's gradient, one pixel below its top edge, and of a button.
-  ColorRef BarTopColor(int32_t index) {
-    return ColorAt(Core().ControlSurface(), 20, Record(index).rcItem.top + 1);
-  }
-  ColorRef ButtonTopColor(int32_t index) {
-    const Rect& r = Record(index).rcItem;
-    return ColorAt(Core().ToolbarSurface(), r.left + 1, r.top);
-  }
-
- private:
-  platform::DesktopState saved_ = platform::CurrentDesktop().State();
-};
-
-TEST_F(BarPass, LargeBarsAndButtonsShowTheirStatesInBothLooks) {
-  for (const bool styled : {true, false}) {
-    UseLook(styled);
-    SetIndices(/*hover=*/2, /*pressed=*/-1);
-    EXPECT_EQ(BarTopColor(1), PaletteColor(styled ? Slot::StyledSelectedTop : Slot::SelectedFill));
-    EXPECT_EQ(BarTopColor(2), PaletteColor(styled ? Slot::StyledHotTop : Slot::HotFill));
-    EXPECT_EQ(ColorAt(Core().ControlSurface(), 0, Record(1).rcItem.top + 10),
-              PaletteColor(Slot::Border));
-    SetIndices(/*hover=*/1, /*pressed=*/1);
-    EXPECT_EQ(BarTopColor(1), PaletteColor(styled ? Slot::StyledPressedTop : Slot::PressedFill));
-    EXPECT_EQ(BarTopColor(2), PaletteColor(styled ? Slot::StyledBarTop : Slot::BarTop));
-    SetIndices(/*hover=*/3, /*pressed=*/3);
-    EXPECT_EQ(ButtonTopColor(3),
-              PaletteColor(styled ? Slot::StyledPressedBottom : Slot::PressedFill));
-  }
-}
-
-TEST_F(BarPass, HostPanelColoursAndIconsReachBarsAndButtons) {
-  UseLook(true);
-  // HoverColor reaches buttons, and large bars only once BackColor is set.
-  constexpr uint32_t kHover = 0x2288EE;
-  const ColorRef tinted = render::BlendColors(kHover, render::kWhite, 128);
-  bar->SetHoverColor(kHover);
-  SetIndices(/*hover=*/2, -1);
-  EXPECT_EQ(BarTopColor(2), PaletteColor(Slot::StyledHotTop));
-  SetIndices(/*hover=*/3, -1);
-  EXPECT_EQ(ButtonTopColor(3), tinted);
-  bar->SetBackColor(0x336699);
-  SetIndices(/*hover=*/2, -1);
-  EXPECT_EQ(BarTopColor(2), tinted);
-  bar->SetBackColor(render::kNoColorChosen);
-  bar->SetHoverColor(render::kNoColorChosen);
-  // Icons by case-insensitive key; the panel's colours over the palette's.
-  Core().MutableState().Icons.Add(SolidIcon("Mail", kRed));
-  for (int32_t i = 1; i <= 3; ++i)
-    Panels().Item(i)->SetIconKey("mail");
-  Panels().Item(2)->SetBackColor2(0x00FF00);  // no BackColor1: no effect
-  Panels().Item(1)->SetBackColorHover1(0xFFFFFF);
-  SetIndices(-1, -1);
-  EXPECT_EQ(BarTopColor(2), PaletteColor(Slot::StyledBarTop));
-  EXPECT_EQ(BarTopColor(1), 0xCCCCCCu);  // the selected bar darkens its hover colour
-  const int32_t top1 = Record(1).rcItem.top;
-  EXPECT_EQ(ColorAt(Core().ControlSurface(), 8, top1 + 4), kRed);
-  EXPECT_EQ(ColorAt(Core().ToolbarSurface(), Record(3).rcItem.left + 2, 9), kRed);
-  // A disabled panel shows its icon greyed, on a bar (the selected one) or a button.
-  Panels().Item(1)->SetEnabled(false);
-  Panels().Item(3)->SetEnabled(false);
-  EXPECT_NE(ColorAt(Core().ControlSurface(), 8, top1 + 4), kRed);
-  EXPECT_NE(ColorAt(Core().ToolbarSurface(), Record(3).rcItem.left + 2, 9), kRed);
-  Panels().Item(1)->SetEnabled(true);
-  bar->SetRightToLeft(true);
-  EXPECT_EQ(ColorAt(Core().ControlSurface(), 200 - 34, top1 + 4), kRed);
-}
-
-TEST_F(BarPass, TheSelectedBarWritesItsCaptionInSelectedFont) {
-  auto large = std::make_shared<StdFont>();
-  large->SetSize(16);
-  bar->SetSelectedFont(large);
-  // Each bar's caption ink: its bar with the caption against the same bar without.
-  const auto inkWidth = [&](int32_t index) {
-    const Rect r = Record(index).rcItem;
-    imaging::CDib32 with = ClearedSurface(r.Width(), r.Height(), 0);
-    with.LoadFromDC(Core().ControlSurface().hDC(), r.left, r.top);
-    Panels().Item(index)->SetCaption("");
-    imaging::CDib32 without = ClearedSurface(r.Width(), r.Height(), 0);
-    without.LoadFromDC(Core().ControlSurface().hDC(), r.left, r.top);
-    return ChangedBounds(with, without).Width();
+TEST_F(BarPassStates, LargeBarsAndButtonsShowTheirStatesInBothLooks) {
+  const struct {
+    int32_t hover, pressed, index;
+    Slot styled, plain;
+  } cases[] = {
+      {2, -1, 1, Slot::StyledSelectedTop, Slot::SelectedFill},
+      {2, -1, 2, Slot::StyledHotTop, Slot::HotFill},
+      {1, 1, 1, Slot::StyledPressedTop, Slot::PressedFill},
+      {1, 1, 2, Slot::StyledBarTop, Slot::BarTop},
+      {3, 3, 3, Slot::StyledPressedBottom, Slot::PressedFill},
   };
-  const int32_t selected = inkWidth(1);
-  const int32_t other = inkWidth(2);
-  EXPECT_GT(other, 0);
-  EXPECT_GT(selected, other * 3 / 2);
-}
-
-TEST_F(BarPass, ANormalBarIsCopiedFromItsCacheUntilAResize) {
-  UseLook(true);
-  SetIndices(-1, -1);
-  ASSERT_NE(Record(2).oBarImage, nullptr);
-  EXPECT_EQ(Record(2).iBarImageStale, 0);
-  EXPECT_EQ(Record(1).oBarImage, nullptr);  // selected: painted straight
-  // A palette change does not reach a cached bar; a resize repaints it.
-  Core().MutableState().Palette[Slot::StyledBarTop] = 0x000080;
-  Core().Refresh();
-  EXPECT_EQ(BarTopColor(2), NumberedPalette()[Slot::StyledBarTop]);
-  bar->SetAutoHide(false);  // keep the bars through the resize
-  ResizePixels(220, 400);
-  EXPECT_EQ(Record(2).oBarImage->Width(), 219);
-  EXPECT_EQ(BarTopColor(2), 0x000080u);
+  AddPanels(4);
+  bar->SetBarsToShow(2);
+  const platform::DesktopState saved = platform::CurrentDesktop().State();
+  core::ControlState& state = Core().MutableState();
+  for (const bool styled : {true, false}) {
+    platform::SetCurrentDesktop(*platform::FindDesktopPreset(
+        styled ? platform::kPresetStyledNormalColor : "Windows Standard"));
+    state.Palette = NumberedPalette();
+    for (core::PanelRecord& record : state.panels.Records())
+      record.iBarImageStale = core::kBarImageStale;  // cached bars keep their look otherwise
+    for (const auto& c : cases) {
+      state.HoverIndex = c.hover;
+      state.PressedIndex = c.pressed;
+      Core().Refresh();
+      const Rect& r = state.panels.At(c.index)->rcItem;
+      const platform::ColorRef shown = c.index == 3
+                                           ? ColorAt(Core().ToolbarSurface(), r.left + 1, r.top)
+                                           : ColorAt(Core().ControlSurface(), 20, r.top + 1);
+      EXPECT_EQ(shown, state.Palette[styled ? c.styled : c.plain])
+          << styled << " panel " << c.index << " hover " << c.hover;
+    }
+  }
+  platform::SetCurrentDesktop(saved);
 }
 
 }  // namespace

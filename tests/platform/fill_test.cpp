@@ -78,18 +78,6 @@ constexpr GradientRect kFirst{0, 1};
 constexpr GradientMode kH = GradientMode::GRADIENT_FILL_RECT_H;
 constexpr GradientMode kV = GradientMode::GRADIENT_FILL_RECT_V;
 
-TEST(GradientFill, VerticalRampsRunFromTheTopColourAndCarryAlpha) {
-  Surface dst(3, 10, 32);
-  const TriVertex vertices[] = {Vertex(0, 0, 0, 100, 255, 255), Vertex(3, 10, 200, 100, 0, 0)};
-  ASSERT_TRUE(GradientFill(*dst.dc, vertices, {&kFirst, 1}, kV));
-  // Per 16-bit channel (top * (10 - y) + bottom * y) / 10, high byte shown.
-  EXPECT_TRUE(dst.Matches([](int, uint32_t y) {
-    const uint32_t red = (200 * 256 * y / 10) >> 8, blue = (255 * 256 * (10 - y) / 10) >> 8;
-    return (blue << 24) | (red << 16) | (100u << 8) | blue;
-  }));
-  EXPECT_EQ(dst.At(0, 0), 0xFF0064FFu);  // the first row is exactly the top colour
-}
-
 TEST(GradientFill, HorizontalRampsKeepTheirColoursWithTheirVerticesInAnyOrder) {
   Surface forward(4, 2, 32), backward(4, 2, 32), mono(4, 1, 1);
   const TriVertex vertices[] = {Vertex(0, 0, 255, 0, 0), Vertex(4, 2, 0, 0, 255)};

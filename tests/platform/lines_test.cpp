@@ -1,5 +1,5 @@
 // One-pixel pens: the end point is not drawn, axis-parallel lines are exact, sloped lines
-// round their minor offsets, outlines close, huge coordinates are clipped.
+// round their minor offsets and outlines close.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -59,16 +59,6 @@ TEST_F(Lines, EachLineStopsBeforeItsEndPoint) {
       {{{-100, -100}, {-50, 3}}, {}}};
   for (const auto& [points, inked] : cases)
     EXPECT_EQ(Draw(points), inked) << points[0].x << "," << points[0].y;
-}
-
-TEST_F(Lines, HugeCoordinatesAreClippedNotWalked) {
-  EXPECT_EQ(Draw({{INT32_MIN, 4}, {INT32_MAX, 4}}).size(), 8u);
-  EXPECT_EQ(Draw({{6, INT32_MAX}, {6, INT32_MIN}}).size(), 6u);
-  // A diagonal across the whole range: the minor coordinate is exact far away.
-  const Pixels diagonal = Draw({{INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX}});
-  EXPECT_EQ(diagonal.size(), 6u);
-  for (const auto& [x, y] : diagonal)
-    EXPECT_EQ(x, y);
 }
 
 TEST_F(Lines, NullPensAndMissingBitmapsOnlyMoveAndMonochromePensTakeTheNearestColour) {

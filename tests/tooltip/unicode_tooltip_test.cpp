@@ -83,13 +83,6 @@ TEST_F(TooltipTest, ShowsAfterTheMouseRestsForTheInitialDelayWhichEveryMoveStart
   EXPECT_EQ(host_.Tips().Shown().size(), 1u);
 }
 
-TEST_F(TooltipTest, HidesWhenTheMouseLeavesTheToolWindowAndShowsAgainWhenItComesBack) {
-  AttachToStrip("Mail");
-  Play("m20 w500=Mail m-= w500= m20 w500=Mail");  // the other window has no tool
-  EXPECT_EQ(std::make_pair(host_.Tips().HideCount(), host_.Tips().Shown().size()),
-            std::make_pair(size_t{1}, size_t{2}));
-}
-
 // After an automatic pop or a press the tip stays hidden until the mouse leaves or the
 // text changes (the same text is no new tip); removing the tool hides it.
 TEST_F(TooltipTest, AutoPopsAndPressesHideUntilTheMouseLeavesOrTheTextChanges) {
