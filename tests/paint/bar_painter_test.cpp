@@ -41,7 +41,7 @@ class BarPainter : public ::testing::Test {
   }
   imaging::CDib32 Paint(const BarLook& look) {
     imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
-    PaintBar(target.hDC(), kBar, look, {image, stale});
+    PaintBar(target.hDC(), kBar, look, {image, stale, key});
     return target;
   }
   LargeBarContent Content() {
@@ -54,7 +54,7 @@ class BarPainter : public ::testing::Test {
   }
   imaging::CDib32 PaintWith(const LargeBarContent& content) {
     imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
-    PaintLargeBar(target.hDC(), kBar, Look({.hot = true}), {image, stale}, content);
+    PaintLargeBar(target.hDC(), kBar, Look({.hot = true}), {image, stale, key}, content);
     return target;
   }
   // Where the caption's text went: what differs from the same bar without it.
@@ -67,6 +67,7 @@ class BarPainter : public ::testing::Test {
   SchemePalette palette = testing::NumberedPalette();
   std::shared_ptr<imaging::CDib32> image;
   int16_t stale = -1;
+  BarImageKey key;
   StdFont font;
 };
 
@@ -167,7 +168,7 @@ TEST_F(BarPainter, CaptionPlacedByAlignmentInItsColourAndFontWhichAreThenPutBack
   imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
   target.hDC()->SetTextColor(platform::RGB(1, 1, 1));
   const platform::Font before = target.hDC()->font();
-  PaintLargeBar(target.hDC(), kBar, Look({}), {image, stale}, content);
+  PaintLargeBar(target.hDC(), kBar, Look({}), {image, stale, key}, content);
   EXPECT_EQ(target.hDC()->TextColor(), platform::RGB(1, 1, 1));
   EXPECT_EQ(target.hDC()->font().logFont, before.logFont);
   bool stemInColour = false;  // the H's stems are drawn in the caption colour

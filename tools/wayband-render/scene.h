@@ -17,7 +17,9 @@
 //               {"hover": {"x": 40, "y": 300}}, {"wait": 600}]
 //   }
 //
-// The mouse, clock and dialog steps are described in interaction_steps.h.
+// The mouse, clock and dialog steps are described in interaction_steps.h, the desktop and
+// form steps in desktop_steps.h, and panels holding a NorvaleContainer in
+// container_scene.h.
 //
 // With "form", the control loads its stored properties and icons from the form file's
 // control "Wayband1" (or its first control of type Wayband) instead of taking the defaults
@@ -35,16 +37,12 @@
 #include <string>
 #include <vector>
 
+#include "container_scene.h"
+#include "desktop_steps.h"
 #include "interaction_steps.h"
 #include "property_values.h"
 
 namespace wayband::render_tool {
-
-// A stand-in for a panel's child control: a labelled box.
-struct Placeholder {
-  std::string label;
-  uint32_t color = 0;  // a colour value; system references allowed
-};
 
 struct PanelScene {
   std::string key;
@@ -52,17 +50,13 @@ struct PanelScene {
   std::string iconKey;
   std::vector<Assignment> properties;
   bool selected = false;
+  // The panel's child control: a placeholder, or a NorvaleContainer (container_scene.h).
   std::optional<Placeholder> control;
-};
-
-struct IconScene {
-  std::string key;
-  std::filesystem::path file;
-  std::string pointer;
+  std::optional<ContainerScene> container;
 };
 
 struct Step {
-  enum class Kind { kResize, kSet, kSelect, kMouse, kWait, kOptions };
+  enum class Kind { kResize, kSet, kSelect, kMouse, kWait, kOptions, kDesktop };
   Kind kind = Kind::kSet;
   int32_t width = 0;  // kResize, pixels
   int32_t height = 0;
@@ -71,6 +65,7 @@ struct Step {
   MouseStep mouse;                                    // kMouse
   int32_t milliseconds = 0;                           // kWait
   std::vector<headless::DialogAction> dialogActions;  // kOptions
+  DesktopStep desktop;                                // kDesktop
   std::string pointer;
 };
 
