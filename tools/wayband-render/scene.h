@@ -25,10 +25,8 @@
 // control "Wayband1" (or its first control of type Wayband) instead of taking the defaults
 // of a new control; what the file holds that cannot be read is reported as warnings.
 // "initialProperties" are assigned before the panels are added, as properties stored with a
-// form are; "properties" after them, so that BarsToShow can count the panels. (The bars
-// cache their normal look when first painted, so a BarPicture assigned after the panels
-// shows on normal bars only after the next resize.) Panel entries take the panel interface's
-// property names besides their own keys. Each step changes the scene and is rendered on its own.
+// form are; "properties" after them, so that BarsToShow can count the panels. Panel entries
+// take the panel interface's property names besides their own keys. Each step changes the scene and is rendered on its own.
 #pragma once
 
 #include <cstdint>
