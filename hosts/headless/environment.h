@@ -12,6 +12,7 @@
 #include "headless/host_record.h"
 #include "headless/virtual_windows.h"
 #include "headless/window_images.h"
+#include "platform/hook/desktop_broadcast.h"
 #include "platform/host/contained_control.h"
 #include "platform/twips.h"
 #include "wayband/std_font.h"
@@ -47,6 +48,8 @@ struct Environment {
   HostSettings settings;
   HostRecord record;
   VirtualWindows windows;
+  // Changes of the desktop settings reach the forms as the system's notifications.
+  platform::DesktopBroadcast broadcast{windows};
   // The images of the windows the controls paint themselves.
   WindowImages images;
   // The modal dialogs the controls showed, and the actions scripted for the next one.

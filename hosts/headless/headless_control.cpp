@@ -82,4 +82,14 @@ bool HeadlessControl::SetEnabled(bool enabled) {
   return true;
 }
 
+bool HeadlessControl::SetLineStyleBackground(uint32_t color) {
+  if (!HasLineStyle()) return false;
+  lineStyle_.background = color;
+  return true;
+}
+
+void HeadlessControl::RedrawLines() {
+  if (HasLineStyle() && spec_.showsLines) ++lineStyle_.lineRedraws;
+}
+
 }  // namespace wayband::headless

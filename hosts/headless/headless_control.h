@@ -23,6 +23,15 @@ struct ControlSpec {
   bool windowed = true;  // false: a windowless control (no hWnd)
   std::optional<uint32_t> backColor;
   std::optional<bool> enabled;
+  // A tree view: has a line style (and then no backColor), and shows lines.
+  bool lineStyle = false;
+  bool showsLines = false;
+};
+
+// What a tree view was told: its item background and how often its lines were redrawn.
+struct LineStyleRecord {
+  std::optional<uint32_t> background;
+  int32_t lineRedraws = 0;
 };
 
 class HeadlessControl : public host::ContainedControl {
@@ -61,6 +70,10 @@ class HeadlessControl : public host::ContainedControl {
   bool SetBackColor(uint32_t color) override;
   std::optional<bool> Enabled() const override { return spec_.enabled; }
   bool SetEnabled(bool enabled) override;
+  bool HasLineStyle() const override { return Attached() && spec_.lineStyle; }
+  bool SetLineStyleBackground(uint32_t color) override;
+  void RedrawLines() override;
+  const LineStyleRecord& LineStyle() const { return lineStyle_; }
 
  private:
   void PlaceWindow();
@@ -72,6 +85,7 @@ class HeadlessControl : public host::ContainedControl {
   host::WindowHandle window_ = host::kNoWindow;
   std::function<void()> onResize_;
   std::function<void()> onShow_;
+  LineStyleRecord lineStyle_;
 };
 
 }  // namespace wayband::headless

@@ -32,10 +32,10 @@ std::shared_ptr<HeadlessControl> HeadlessHost::AddControl(host::WindowHandle con
 }
 
 HeadlessSite* HeadlessHost::AddSite(host::WindowHandle container, std::string name, double left,
-                                    double top, double width, double height) {
+                                    double top, double width, double height, std::string typeName) {
   ControlSpec spec;
   spec.name = std::move(name);
-  spec.typeName = kSiteTypeName;
+  spec.typeName = std::move(typeName);
   spec.left = left;
   spec.top = top;
   spec.width = width;
@@ -54,6 +54,10 @@ void HeadlessHost::RemoveControl(host::ControlIdentity identity) {
   if (it == controls.end()) return;
   (*it)->Detach();
   controls.erase(it);
+}
+
+void HeadlessHost::StartSizeMove(host::WindowHandle form) {
+  environment_.windows.SendMessage(form, {host::WM_ENTERSIZEMOVE, 0, 0});
 }
 
 void HeadlessHost::MouseDown(platform::Point screen, int16_t button, int16_t shift) {

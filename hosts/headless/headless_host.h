@@ -36,9 +36,12 @@ class HeadlessHost {
   // when the container is not a window.
   std::shared_ptr<HeadlessControl> AddControl(host::WindowHandle container, ControlSpec spec);
   // A site for a library control, hidden until shown, at a twips rectangle in its
-  // container. Null when the container is not a window.
+  // container; its extender has the control's type name. Null when the container is not a
+  // window.
   HeadlessSite* AddSite(host::WindowHandle container, std::string name, double left, double top,
-                        double width, double height);
+                        double width, double height, std::string typeName = kSiteTypeName);
+  // The user starts to move or size the form: its window receives WM_ENTERSIZEMOVE.
+  void StartSizeMove(host::WindowHandle form);
   // Unloads a control: its window goes and it is no longer contained anywhere.
   void RemoveControl(host::ControlIdentity identity);
 

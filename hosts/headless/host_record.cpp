@@ -36,6 +36,9 @@ void HostRecord::Add(PresentedFrameRecord record) {
 void HostRecord::Add(PointerChangeRecord record) {
   Append(pointerChanges, std::move(record), RecordKind::kPointerChange, order);
 }
+void HostRecord::Add(WindowMessageRecord record) {
+  Append(windowMessages, std::move(record), RecordKind::kWindowMessage, order);
+}
 
 size_t HostRecord::CountPropertyChanges(const std::string& name) const {
   return static_cast<size_t>(std::count_if(propertyChanges.begin(), propertyChanges.end(),

@@ -1,5 +1,6 @@
 // The headless host's readable record of what its controls told it: property changes,
-// raised events, message boxes, frames presented to windows and mouse pointer changes.
+// raised events, message boxes, frames presented to windows, mouse pointer changes and the
+// messages the windows handled.
 // Each kind is kept in its own list in the order it happened, and `order` says how the
 // kinds interleave. Records are added through Add, so that `order` stays complete; Clear
 // empties everything.
@@ -56,7 +57,21 @@ struct PointerChangeRecord {
   friend bool operator==(const PointerChangeRecord&, const PointerChangeRecord&) = default;
 };
 
-enum class RecordKind { kPropertyChange, kEvent, kMessageBox, kPresentedFrame, kPointerChange };
+// A message a window's own procedure handled (after any hook in front of it).
+struct WindowMessageRecord {
+  host::WindowHandle window = host::kNoWindow;
+  uint32_t message = 0;
+  friend bool operator==(const WindowMessageRecord&, const WindowMessageRecord&) = default;
+};
+
+enum class RecordKind {
+  kPropertyChange,
+  kEvent,
+  kMessageBox,
+  kPresentedFrame,
+  kPointerChange,
+  kWindowMessage
+};
 
 // One entry of the interleaved order: the kind and the position in that kind's list.
 struct RecordEntry {
@@ -71,6 +86,7 @@ struct HostRecord {
   std::vector<MessageBoxRecord> messageBoxes;
   std::vector<PresentedFrameRecord> presentedFrames;
   std::vector<PointerChangeRecord> pointerChanges;
+  std::vector<WindowMessageRecord> windowMessages;
   std::vector<RecordEntry> order;
   uint64_t doEventsCalls = 0;
 
@@ -79,6 +95,7 @@ struct HostRecord {
   void Add(MessageBoxRecord record);
   void Add(PresentedFrameRecord record);
   void Add(PointerChangeRecord record);
+  void Add(WindowMessageRecord record);
   void Clear() { *this = HostRecord{}; }
 
   // How many notifications named `name` were recorded.

@@ -9,6 +9,23 @@ using host::WindowHandle;
 using platform::Point;
 using platform::Rect;
 
+namespace {
+
+// A window's own handling: the message is recorded and answered with 0.
+class OwnProcedure final : public host::WindowProcedure {
+ public:
+  explicit OwnProcedure(HostRecord& record) : record_(record) {}
+  intptr_t Handle(WindowHandle window, const host::WindowMessage& message) override {
+    record_.Add(WindowMessageRecord{window, message.message});
+    return 0;
+  }
+
+ private:
+  HostRecord& record_;
+};
+
+}  // namespace
+
 VirtualWindows::VirtualWindows(HostRecord& record, uint32_t processId, double twipsPerPixelX,
                                double twipsPerPixelY)
     : record_(record),
@@ -41,6 +58,7 @@ WindowHandle VirtualWindows::CreateWindow(WindowHandle parent, Rect rect, bool v
   window.visible = visible;
   window.processId = processId != 0 ? processId : processId_;
   window.name = std::move(name);
+  window.procedure = std::make_shared<OwnProcedure>(record_);
   windows_.emplace(handle, std::move(window));
   auto& siblings = Siblings(handle);
   siblings.insert(siblings.begin(), handle);
@@ -238,6 +256,26 @@ void VirtualWindows::Inject(MouseAction action, Point screen, int16_t button, in
       sink->MouseUp(button, shift, x, y);
       break;
   }
+}
+
+host::WindowProcedureRef VirtualWindows::GetWindowProcedure(WindowHandle window) const {
+  const Window* found = Find(window);
+  return found ? found->procedure : nullptr;
+}
+
+bool VirtualWindows::SetWindowProcedure(WindowHandle window, host::WindowProcedureRef procedure) {
+  Window* found = Find(window);
+  if (!found || !procedure) return false;
+  found->procedure = std::move(procedure);
+  return true;
+}
+
+intptr_t VirtualWindows::SendMessage(WindowHandle window, const host::WindowMessage& message) {
+  const Window* found = Find(window);
+  if (!found) return 0;
+  // Held for the call: the handling may replace the procedure or destroy the window.
+  const host::WindowProcedureRef procedure = found->procedure;
+  return procedure->Handle(window, message);
 }
 
 }  // namespace wayband::headless

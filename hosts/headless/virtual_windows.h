@@ -2,7 +2,9 @@
 // parent's client pixels (screen pixels for top-level windows), visibility, a stacking
 // order among siblings, an owning process and a mouse pointer. The window under a screen
 // point is found from that geometry alone, and injected mouse input goes to the window
-// under the point, or to the window that holds the capture while a button is down.
+// under the point, or to the window that holds the capture while a button is down. Every
+// window starts with its own procedure, which records the messages it handles; hooks may
+// put theirs in front of it.
 #pragma once
 
 #include <cstdint>
@@ -62,6 +64,10 @@ class VirtualWindows : public host::WindowSystem {
   host::MousePointer GetMousePointer(host::WindowHandle window) const override;
   void SetMousePointer(host::WindowHandle window, host::MousePointer pointer) override;
   void SetMouseInputSink(host::WindowHandle window, host::MouseInputSink* sink) override;
+  std::vector<host::WindowHandle> TopLevelWindows() const override { return topLevel_; }
+  host::WindowProcedureRef GetWindowProcedure(host::WindowHandle window) const override;
+  bool SetWindowProcedure(host::WindowHandle window, host::WindowProcedureRef procedure) override;
+  intptr_t SendMessage(host::WindowHandle window, const host::WindowMessage& message) override;
 
  private:
   struct Window {
@@ -72,6 +78,7 @@ class VirtualWindows : public host::WindowSystem {
     std::string name;
     host::MousePointer pointer = host::MousePointer::kDefault;
     host::MouseInputSink* sink = nullptr;
+    host::WindowProcedureRef procedure;
     std::vector<host::WindowHandle> children;  // front first
   };
   enum class MouseAction { kDown, kMove, kUp };

@@ -126,8 +126,10 @@ class BarPass {
         .controlWidth = g_.controlWidth,
         .textHeightPixels = frame_.textHeightPixels,
         .border = state_.Palette[render::Slot::Border]};
-    render::PaintLargeBar(frame_.mainTarget, record.rcItem, look,
-                          {record.oBarImage, record.iBarImageStale}, content);
+    render::PaintLargeBar(
+        frame_.mainTarget, record.rcItem, look,
+        {record.oBarImage, record.iBarImageStale, record.oBarImageKey, state_.BarImageCacheEnabled},
+        content);
   }
 
   void PaintToolbarButton(const PanelRecord& record, int32_t index) {
@@ -151,6 +153,11 @@ class BarPass {
 };
 
 }  // namespace
+
+void MarkBarImagesStale(ControlState& state) {
+  for (PanelRecord& record : state.panels.Records())
+    record.iBarImageStale = kBarImageStale;
+}
 
 int32_t RunBarPass(ControlState& state, const BarPassGeometry& geometry, const HostKeptLook& host,
                    const FrameContext& frame) {

@@ -36,6 +36,9 @@ struct HostKeptLook {
   bool enabled = true;
 };
 
+// Marks every panel's cached bar image stale, so that the next pass paints it afresh.
+void MarkBarImagesStale(ControlState& state);
+
 // Places every panel and paints the large bars and toolbar buttons (nothing is painted on
 // a null target). Every record's rcItem and bInToolbar are rewritten; a normal-state bar
 // with default colours is copied from, and may refresh, the panel's cached bar image.

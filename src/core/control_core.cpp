@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/child_strips.h"
+#include "platform/hook/window_hook.h"
 #include "platform/imaging_library.h"
 #include "platform/os_version.h"
 #include "platform/visual_styles.h"
@@ -80,7 +81,9 @@ void ControlCore::Destroy() {
   if (!Alive()) return;
   if (input_) input_->Detach();
   state_.panels.Clear();
-  // The parent window hook is removed here once it exists.
+  // Every hooked window gets its previous handling back before the site goes.
+  UnhookParentWindow();
+  parentHook_.reset();
   m_oMouseTimer.reset();
   m_oColorTimer.reset();
   tmrAnimate_.SetInterval(0);

@@ -32,6 +32,10 @@
 namespace wayband {
 class Wayband;
 }
+namespace wayband::platform {
+class WindowHook;
+class WindowHookOwner;
+}  // namespace wayband::platform
 
 namespace wayband::core {
 
@@ -72,9 +76,15 @@ class ControlCore final : public host::ControlCallbacks,
   void WriteProperties(PropertyBag& bag);
   // Load, instead of InitProperties: the stored properties and icons; no refresh.
   void ReadProperties(const PropertyBag& bag);
-  // The start-up of the scheme watch at run time (scheme_watch.cpp): the place where the
-  // parent window hook is installed, and the 1250 ms scheme poll while no hook is.
+  // The start-up of the scheme watch at run time (scheme_watch.cpp): the parent window
+  // hook on the control's form, or the 1250 ms scheme poll when the form cannot be hooked.
   void StartSchemeWatch();
+  // A watched message of the form's window, after the form handled it: the scheme
+  // refresh for the display, colour, setting and visual-style notifications; the bar
+  // count automatic hiding returns to for the start of a move or size.
+  void OnParentWindowMessage(uint32_t message);
+  // Every NorvaleContainer on the control's form refreshes its colours.
+  void RefreshNorvaleContainers();
 
   // --- Events ----------------------------------------------------------------------------
   // Raise the control's events to the owner's handlers and to the host.
@@ -236,6 +246,10 @@ class ControlCore final : public host::ControlCallbacks,
   int32_t BarStackBottom() const;
   int32_t FrameBarsTop() const;
   void AnimationTick();
+  // scheme_watch.cpp: hooks the form's window and watches its notifications; false when
+  // it cannot be hooked. Unhooking gives every hooked window its previous handling back.
+  bool HookParentWindow(host::WindowHandle form);
+  void UnhookParentWindow();
 
   host::ControlSite* site_;
   Wayband* owner_;
@@ -247,6 +261,9 @@ class ControlCore final : public host::ControlCallbacks,
   imaging::CDib32 splitterSurface_;
   std::unique_ptr<platform::CTimer> m_oMouseTimer;
   std::unique_ptr<platform::CTimer> m_oColorTimer;
+  // The parent window hook and the object it calls back (created with the first hook).
+  std::unique_ptr<platform::WindowHookOwner> hookOwner_;
+  std::unique_ptr<platform::WindowHook> parentHook_;
   platform::CTimer tmrAnimate_;
   // Kept until the core itself goes: its handlers may be running when the control is
   // destroyed.

@@ -75,6 +75,8 @@ struct ControlState {
 
   // --- Painting and interaction state -------------------------------------------------------
   bool ToolbarDirty = true;
+  // The panels' cached bar images are used (false paints every bar afresh).
+  bool BarImageCacheEnabled = true;
   // The splitter strip has been painted since the marker was last cleared.
   bool SplitterDrawn = false;
   bool AnimationEnabled = false;

@@ -214,8 +214,7 @@ void ControlCore::ApplyAutoHide() {
 void ControlCore::Resize() {
   if (!Alive()) return;
   const auto keepAlive = shared_from_this();
-  for (PanelRecord& record : state_.panels.Records())
-    record.iBarImageStale = kBarImageStale;
+  MarkBarImagesStale(state_);
   state_.SplitterDrawn = false;
   splitBar_->SetWidth(site_->ScaleWidth());
   RecreateSurfaces();

@@ -9,6 +9,7 @@
 #include "imaging/dib32.h"
 #include "platform/geometry.h"
 #include "platform/host/contained_control.h"
+#include "render/paint/bar_painter.h"
 
 namespace wayband::core {
 
@@ -44,6 +45,8 @@ struct PanelRecord {
   std::shared_ptr<imaging::CDib32> oBarImage;
   // 0 while oBarImage is valid; any other value marks it stale.
   int16_t iBarImageStale = kBarImageStale;
+  // What oBarImage shows (render/paint/bar_painter.h states the cache's rule).
+  render::BarImageKey oBarImageKey;
 };
 
 }  // namespace wayband::core

@@ -4,6 +4,7 @@
 // and destruction assemble the core with its input (interaction/wayband_assembly.cpp).
 #include "wayband/wayband_control.h"
 
+#include "core/bar_pass.h"
 #include "core/control_core.h"
 
 namespace wayband {
@@ -46,8 +47,9 @@ std::shared_ptr<Picture> Wayband::BarPicture() const {
   return core_->State().BarPicture;
 }
 void Wayband::SetBarPicture(std::shared_ptr<Picture> picture) {
-  std::shared_ptr(core_)->StoreNotifyRefresh(&ControlState::BarPicture, std::move(picture),
-                                             "BarPicture");
+  const std::shared_ptr<core::ControlCore> core = core_;
+  core::MarkBarImagesStale(core->MutableState());
+  core->StoreNotifyRefresh(&ControlState::BarPicture, std::move(picture), "BarPicture");
 }
 std::shared_ptr<Picture> Wayband::BarHoverPicture() const {
   return core_->State().BarHoverPicture;

@@ -40,7 +40,7 @@ class BarPainter : public ::testing::Test {
   }
   imaging::CDib32 Paint(const BarLook& look) {
     imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
-    PaintBar(target.hDC(), kBar, look, {image, stale});
+    PaintBar(target.hDC(), kBar, look, {image, stale, key});
     return target;
   }
   LargeBarContent Content() {
@@ -53,13 +53,14 @@ class BarPainter : public ::testing::Test {
   }
   imaging::CDib32 PaintWith(const LargeBarContent& content) {
     imaging::CDib32 target = ClearedSurface(kWidth, kHeight, kMarker);
-    PaintLargeBar(target.hDC(), kBar, Look({.hot = true}), {image, stale}, content);
+    PaintLargeBar(target.hDC(), kBar, Look({.hot = true}), {image, stale, key}, content);
     return target;
   }
 
   SchemePalette palette = testing::NumberedPalette();
   std::shared_ptr<imaging::CDib32> image;
   int16_t stale = -1;
+  BarImageKey key;
   StdFont font;
 };
 

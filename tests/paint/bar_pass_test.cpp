@@ -126,5 +126,29 @@ TEST_F(BarPassStates, LargeBarsAndButtonsShowTheirStatesInBothLooks) {
   platform::SetCurrentDesktop(saved);
 }
 
+// A normal bar is copied from its cached image while its look holds; a palette change
+// repaints it at once, and a resize remakes it at the new size.
+TEST_F(BarPassStates, ANormalBarIsCopiedFromItsCacheWhileItsLookHolds) {
+  AddPanels(4);
+  bar->SetBarsToShow(2);
+  const platform::DesktopState saved = platform::CurrentDesktop().State();
+  platform::SetCurrentDesktop(*platform::FindDesktopPreset(platform::kPresetStyledNormalColor));
+  core::ControlState& state = Core().MutableState();
+  state.Palette = NumberedPalette();
+  Core().Refresh();
+  const auto* cached = state.panels.At(2)->oBarImage.get();
+  ASSERT_NE(cached, nullptr);
+  EXPECT_EQ(state.panels.At(1)->oBarImage, nullptr);  // selected: painted straight
+  Core().Refresh();
+  EXPECT_EQ(state.panels.At(2)->oBarImage.get(), cached);
+  state.Palette[Slot::StyledBarTop] = 0x000080;
+  Core().Refresh();
+  EXPECT_EQ(ColorAt(Core().ControlSurface(), 20, state.panels.At(2)->rcItem.top + 1), 0x000080u);
+  bar->SetAutoHide(false);  // keep the bars through the resize
+  ResizePixels(220, 400);
+  EXPECT_EQ(state.panels.At(2)->oBarImage->Width(), 219);
+  platform::SetCurrentDesktop(saved);
+}
+
 }  // namespace
 }  // namespace wayband::testing

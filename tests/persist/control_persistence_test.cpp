@@ -189,13 +189,14 @@ TEST_F(Persistence, StoredValuesLoadWithoutTheSettersChecksAndSurviveOthers) {
   EXPECT_EQ(bag.ReadProperty("SomeoneElse"), Variant(int32_t{42}));
 }
 
-TEST_F(Persistence, ARunningControlPollsTheSchemeADesignerDoesNot) {
+TEST_F(Persistence, ARunningControlHooksItsFormADesignerDoesNot) {
   for (const bool userMode : {true, false}) {
     host.SetUserMode(userMode);
     const core::ControlState& state = core::CoreAccess::Of(LoadedCopy({})).State();
     EXPECT_EQ(state.UserMode, userMode);
-    EXPECT_EQ(state.PollingNeeded, userMode);
+    EXPECT_FALSE(state.PollingNeeded);
     EXPECT_EQ(state.ParentIsForm, userMode);
+    EXPECT_EQ(state.ParentWindow != host::kNoWindow, userMode);
   }
 }
 

@@ -117,7 +117,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "a mouse step must be an object"},
         BadScene{"SelectUnknown",
                  "{\"panels\": [{\"key\": \"a\"}],\n \"steps\": [{\"select\": \"b\"}]}", 2,
-                 "no panel has the key \"b\""}),
+                 "no panel has the key \"b\""},
+        BadScene{"DesktopStep", "{\"steps\": [\n {\"desktop\": \"Lunar\"}]}", 2,
+                 "unknown desktop \"Lunar\""},
+        BadScene{"SizeMoveStep", "{\"steps\": [\n {\"sizeMove\": false}]}", 2, "takes true"},
+        BadScene{"ContainerProperty",
+                 "{\"panels\": [{\"container\": {\"properties\": {\n \"Colour\": 1}}}]}", 2,
+                 "\"Colour\" is not a property of _NorvaleContainer"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RenderTool, AMissingSceneAndBadCommandLinesExitWith2) {
@@ -221,6 +227,28 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleScene, ::testing::ValuesIn(ExampleScen
                            std::ranges::replace(name, '-', '_');
                            return name;
                          });
+
+// A container in the selected panel shows its bar and placeholder; a desktop step repaints
+// the control (loaded at run time, so hooked) and the container in the new scheme.
+TEST_F(RenderTool, ContainersFollowADesktopSwitchWhileTheProgramRuns) {
+  std::ofstream(dir_ / "plain.form.json")
+      << R"({"format": "wayband-form", "version": 1, "controls": [)"
+      << R"({"name": "Wayband1", "type": "Wayband", "properties": {}}]})";
+  const fs::path scene = Write(R"({"form": "plain.form.json", "desktop": "Windows Standard",
+    "panels": [{"key": "a", "caption": "Mail", "selected": true, "container": {
+      "caption": "Inbox", "properties": {"AutoSizeControls": true},
+      "controls": [{"label": "", "color": "#00FF00"}]}}, {"key": "b", "caption": "B"}],
+    "properties": {"BarsToShow": 2, "AutoHide": false},
+    "steps": [{"desktop": "High Contrast Black"}]})");
+  ASSERT_EQ(Run({scene.string(), (dir_ / "out.png").string()}), kExitRendered) << err_.str();
+  const Png before = ReadPng(dir_ / "out.png"), after = ReadPng(dir_ / "out-1.png");
+  ASSERT_FALSE(before.rgb.empty() || after.rgb.empty());
+  // The panel area starts below the header; the container's bar is its first 19 rows.
+  const int barRow = 40, bottomBar = 400 - 40;
+  EXPECT_NE(before.At(100, barRow), after.At(100, barRow));
+  EXPECT_NE(before.At(100, bottomBar), after.At(100, bottomBar));
+  EXPECT_EQ(after.At(100, 150), 0x00FF00u);
+}
 
 }  // namespace
 }  // namespace wayband::render_tool

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "color_values.h"
+#include "container_scene.h"
 #include "platform/desktop_presets.h"
 #include "platform/system_colors.h"
 #include "platform/twips.h"
@@ -22,19 +23,12 @@ constexpr uint32_t kPlaceholderColor = platform::SysColorRef(platform::COLOR_WIN
 
 constexpr const char* kStepKinds =
     "\"resize\", \"set\", \"select\", \"hover\", \"press\", \"release\", \"click\", "
-    "\"drag\", \"wait\" and \"options\"";
+    "\"drag\", \"wait\", \"options\", \"desktop\" and \"sizeMove\"";
 
 struct Context {
   const SceneReader& reader;
   ValueContext values;
 };
-
-std::string PresetNames() {
-  std::string names;
-  for (std::string_view name : platform::DesktopPresetNames())
-    names += (names.empty() ? "\"" : ", \"") + std::string(name) + "\"";
-  return names;
-}
 
 // {"width": w, "height": h} in pixels.
 std::pair<int32_t, int32_t> ReadSize(const SceneReader& r, const Field& field) {
@@ -46,41 +40,6 @@ std::pair<int32_t, int32_t> ReadSize(const SceneReader& r, const Field& field) {
   if (auto h = r.Member(field, "height"))
     size.second = static_cast<int32_t>(r.Integer(*h, "height", 1, kMaxControlSide));
   return size;
-}
-
-std::vector<IconScene> ReadIcons(const Context& c, const Field& field) {
-  const SceneReader& r = c.reader;
-  r.ExpectArray(field, "icons");
-  std::vector<IconScene> icons;
-  for (size_t i = 0; i < field.value.size(); ++i) {
-    const Field entry = r.Element(field, i);
-    r.ExpectObject(entry, "an icon");
-    r.ExpectOnlyKeys(entry, {"key", "file"}, "an icon");
-    const auto key = r.Member(entry, "key");
-    const auto file = r.Member(entry, "file");
-    if (!key || !file) r.Fail(entry, "an icon needs a \"key\" and a \"file\"");
-    const std::string keyText = r.String(*key, "the icon key");
-    if (keyText.empty()) r.Fail(*key, "the icon key must not be empty");
-    icons.push_back(
-        {keyText, c.values.sceneDirectory / r.String(*file, "the icon file"), entry.pointer});
-  }
-  return icons;
-}
-
-Placeholder ReadPlaceholder(const Context& c, const Field& field, const std::string& caption) {
-  const SceneReader& r = c.reader;
-  r.ExpectObject(field, "control");
-  r.ExpectOnlyKeys(field, {"label", "color"}, "a child control placeholder");
-  Placeholder placeholder{caption, kPlaceholderColor};
-  if (auto label = r.Member(field, "label")) placeholder.label = r.String(*label, "the label");
-  if (auto color = r.Member(field, "color")) {
-    const auto value =
-        color->value.is_string() ? ColorFromText(color->value.get<std::string>()) : std::nullopt;
-    if (!value)
-      r.Fail(*color, "the placeholder colour must be \"#RRGGBB\" or a system colour name");
-    placeholder.color = *value;
-  }
-  return placeholder;
 }
 
 std::optional<Field> PanelMember(const SceneReader& r, const Field& panel, std::string_view key) {
@@ -113,11 +72,17 @@ std::vector<PanelScene> ReadPanels(const Context& c, const Field& field) {
     if (auto selected = PanelMember(r, entry, "selected"))
       panel.selected = r.Boolean(*selected, "selected");
     if (auto control = PanelMember(r, entry, "control")) {
-      panel.control = ReadPlaceholder(c, *control, panel.caption);
+      panel.control = ReadPlaceholder(r, *control, panel.caption);
+    }
+    if (auto container = PanelMember(r, entry, "container")) {
+      if (panel.control)
+        r.Fail(*container, "a panel has a \"control\" or a \"container\", not both");
+      panel.container = ReadContainerScene(c.values, *container);
     }
     // A panel's own keys; the rest are properties of the panel interface.
-    panel.properties = ReadAssignments(c.values, entry, ShortcutPanelInterface(),
-                                       {"key", "caption", "iconKey", "selected", "control"});
+    panel.properties =
+        ReadAssignments(c.values, entry, ShortcutPanelInterface(),
+                        {"key", "caption", "iconKey", "selected", "control", "container"});
     panels.push_back(std::move(panel));
   }
   return panels;
@@ -136,6 +101,9 @@ Step ReadStep(const Context& c, const Field& entry, const std::set<std::string>&
   if (auto mouse = ReadMouseStep(r, kind, body)) {
     step.kind = Step::Kind::kMouse;
     step.mouse = *mouse;
+  } else if (auto desktop = ReadDesktopStep(r, kind, body)) {
+    step.kind = Step::Kind::kDesktop;
+    step.desktop = *desktop;
   } else if (kind == "wait") {
     step.kind = Step::Kind::kWait;
     step.milliseconds = ReadWait(r, body);
@@ -161,6 +129,40 @@ Step ReadStep(const Context& c, const Field& entry, const std::set<std::string>&
 
 }  // namespace
 
+std::vector<IconScene> ReadIcons(const ValueContext& values, const Field& field) {
+  const SceneReader& r = values.reader;
+  r.ExpectArray(field, "icons");
+  std::vector<IconScene> icons;
+  for (size_t i = 0; i < field.value.size(); ++i) {
+    const Field entry = r.Element(field, i);
+    r.ExpectObject(entry, "an icon");
+    r.ExpectOnlyKeys(entry, {"key", "file"}, "an icon");
+    const auto key = r.Member(entry, "key");
+    const auto file = r.Member(entry, "file");
+    if (!key || !file) r.Fail(entry, "an icon needs a \"key\" and a \"file\"");
+    const std::string keyText = r.String(*key, "the icon key");
+    if (keyText.empty()) r.Fail(*key, "the icon key must not be empty");
+    icons.push_back(
+        {keyText, values.sceneDirectory / r.String(*file, "the icon file"), entry.pointer});
+  }
+  return icons;
+}
+
+Placeholder ReadPlaceholder(const SceneReader& r, const Field& field, const std::string& caption) {
+  r.ExpectObject(field, "control");
+  r.ExpectOnlyKeys(field, {"label", "color"}, "a child control placeholder");
+  Placeholder placeholder{caption, kPlaceholderColor};
+  if (auto label = r.Member(field, "label")) placeholder.label = r.String(*label, "the label");
+  if (auto color = r.Member(field, "color")) {
+    const auto value =
+        color->value.is_string() ? ColorFromText(color->value.get<std::string>()) : std::nullopt;
+    if (!value)
+      r.Fail(*color, "the placeholder colour must be \"#RRGGBB\" or a system colour name");
+    placeholder.color = *value;
+  }
+  return placeholder;
+}
+
 Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDirectory,
                 const Warn& warn) {
   const Context c{reader, {reader, sceneDirectory, warn}};
@@ -172,13 +174,8 @@ Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDir
                         "a scene");
   Scene scene;
   scene.desktop = std::string(platform::kDefaultDesktopPreset);
-  if (auto desktop = reader.Member(root, "desktop")) {
-    scene.desktop = reader.String(*desktop, "desktop");
-    if (!platform::FindDesktopPreset(scene.desktop)) {
-      reader.Fail(*desktop,
-                  "unknown desktop \"" + scene.desktop + "\"; presets are " + PresetNames());
-    }
-  }
+  if (auto desktop = reader.Member(root, "desktop"))
+    scene.desktop = ReadDesktopName(reader, *desktop);
   scene.twipsPerPixel = platform::kDefaultTwipsPerPixel;
   if (auto tpp = reader.Member(root, "twipsPerPixel")) {
     scene.twipsPerPixel = reader.Number(*tpp, "twipsPerPixel", 1.0, kMaxTwipsPerPixel);
@@ -192,7 +189,7 @@ Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDir
     scene.form = sceneDirectory / reader.String(*form, "form");
     scene.formPointer = form->pointer;
   }
-  if (auto icons = reader.Member(root, "icons")) scene.icons = ReadIcons(c, *icons);
+  if (auto icons = reader.Member(root, "icons")) scene.icons = ReadIcons(c.values, *icons);
   if (auto initial = reader.Member(root, "initialProperties")) {
     scene.initialProperties = ReadAssignments(c.values, *initial, WaybandInterface());
   }

@@ -17,16 +17,16 @@
 //               {"hover": {"x": 40, "y": 300}}, {"wait": 600}]
 //   }
 //
-// The mouse, clock and dialog steps are described in interaction_steps.h.
+// The mouse, clock and dialog steps are described in interaction_steps.h, the desktop and
+// form steps in desktop_steps.h, and panels holding a NorvaleContainer in
+// container_scene.h.
 //
 // With "form", the control loads its stored properties and icons from the form file's
 // control "Wayband1" (or its first control of type Wayband) instead of taking the defaults
 // of a new control; what the file holds that cannot be read is reported as warnings.
 // "initialProperties" are assigned before the panels are added, as properties stored with a
-// form are; "properties" after them, so that BarsToShow can count the panels. (The bars
-// cache their normal look when first painted, so a BarPicture assigned after the panels
-// shows on normal bars only after the next resize.) Panel entries take the panel interface's
-// property names besides their own keys. Each step changes the scene and is rendered on its own.
+// form are; "properties" after them, so that BarsToShow can count the panels. Panel entries
+// take the panel interface's property names besides their own keys. Each step changes the scene and is rendered on its own.
 #pragma once
 
 #include <cstdint>
@@ -35,16 +35,12 @@
 #include <string>
 #include <vector>
 
+#include "container_scene.h"
+#include "desktop_steps.h"
 #include "interaction_steps.h"
 #include "property_values.h"
 
 namespace wayband::render_tool {
-
-// A stand-in for a panel's child control: a labelled box.
-struct Placeholder {
-  std::string label;
-  uint32_t color = 0;  // a colour value; system references allowed
-};
 
 struct PanelScene {
   std::string key;
@@ -52,17 +48,13 @@ struct PanelScene {
   std::string iconKey;
   std::vector<Assignment> properties;
   bool selected = false;
+  // The panel's child control: a placeholder, or a NorvaleContainer (container_scene.h).
   std::optional<Placeholder> control;
-};
-
-struct IconScene {
-  std::string key;
-  std::filesystem::path file;
-  std::string pointer;
+  std::optional<ContainerScene> container;
 };
 
 struct Step {
-  enum class Kind { kResize, kSet, kSelect, kMouse, kWait, kOptions };
+  enum class Kind { kResize, kSet, kSelect, kMouse, kWait, kOptions, kDesktop };
   Kind kind = Kind::kSet;
   int32_t width = 0;  // kResize, pixels
   int32_t height = 0;
@@ -71,6 +63,7 @@ struct Step {
   MouseStep mouse;                                    // kMouse
   int32_t milliseconds = 0;                           // kWait
   std::vector<headless::DialogAction> dialogActions;  // kOptions
+  DesktopStep desktop;                                // kDesktop
   std::string pointer;
 };
 

@@ -53,6 +53,7 @@ SceneRenderer::SceneRenderer(const Scene& scene, const SceneReader& reader, Warn
 
 SceneRenderer::~SceneRenderer() {
   control_.reset();
+  containers_.clear();
   platform::SetCurrentDesktop(platform::DefaultDesktopState());
 }
 
@@ -110,6 +111,11 @@ void SceneRenderer::AddPanel(const PanelScene& panel) {
     auto child = host_.AddControl(form_, spec);
     placeholders_[child->hWnd()] = {panel.control->label, panel.control->color};
     added->SetPanel(child);
+  } else if (panel.container) {
+    containers_.push_back(BuildContainer(host_, form_,
+                                         "Panel" + std::to_string(added->Index()) + "Container",
+                                         *panel.container, reader_, warn_, placeholders_));
+    added->SetPanel(containers_.back().site->ExtenderRef());
   }
   Assign(*added, panel.properties);
   if (panel.selected) added->SetSelected(true);
@@ -145,6 +151,14 @@ void SceneRenderer::Apply(const Step& step) {
       break;
     case Step::Kind::kOptions:
       ShowOptions(step.dialogActions);
+      break;
+    case Step::Kind::kDesktop:
+      if (step.desktop.action == DesktopStep::Action::kSizeMove) {
+        host_.StartSizeMove(form_);
+      } else {
+        // The forms hear of the switch as the system would tell them.
+        platform::SetCurrentDesktop(*platform::FindDesktopPreset(step.desktop.preset));
+      }
       break;
   }
 }

@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "container_render.h"
 #include "headless/headless_host.h"
 #include "imaging/dib32.h"
 #include "platform/event_loop.h"
@@ -60,6 +61,8 @@ class SceneRenderer {
   headless::HeadlessSite* site_;
   std::unique_ptr<Wayband> control_;
   Placeholders placeholders_;
+  // The containers of the panels, destroyed before the host.
+  std::vector<ContainerInstance> containers_;
   // The dialog the last step showed, as it was just before it closed.
   std::optional<headless::DialogSnapshot> dialog_;
   // What the control's windows showed at that moment.

@@ -61,6 +61,24 @@ void DrawPlaceholder(const InspectedRect& r, const PlaceholderLook& look, imagin
                           platform::DT_END_ELLIPSIS | platform::DT_NOPREFIX);
 }
 
+// A library control placed in the bar control (a NorvaleContainer): what its window shows
+// at its place, then the placeholders placed on it, back to front.
+void DrawLibraryControl(headless::HeadlessHost& host, host::WindowHandle window,
+                        const InspectedRect& at, const Placeholders& placeholders,
+                        imaging::CDib32& image) {
+  CopyView(Shown(host, window, {}), at.left, at.top, image);
+  const headless::VirtualWindows& windows = host.Windows();
+  const auto children = windows.GetChildren(window);
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    const auto look = placeholders.find(*it);
+    if (look == placeholders.end() || !windows.IsShown(*it)) continue;
+    const platform::Rect local = windows.GetLocalRect(*it);
+    DrawPlaceholder(
+        {at.left + local.left, at.top + local.top, at.left + local.right, at.top + local.bottom},
+        look->second, image);
+  }
+}
+
 }  // namespace
 
 imaging::CDib32 ComposeWindowImage(const Wayband& control, headless::HeadlessHost& host,
@@ -86,6 +104,10 @@ imaging::CDib32 ComposeWindowImage(const Wayband& control, headless::HeadlessHos
                state.ctlSplitBar.pixels.left, state.ctlSplitBar.pixels.top, image);
     } else if (const auto child = contained.find(window);
                child != contained.end() && child->second->geometry.visible) {
+      if (host.WindowImage(window)) {
+        DrawLibraryControl(host, window, child->second->geometry.pixels, placeholders, image);
+        continue;
+      }
       const auto look = placeholders.find(window);
       DrawPlaceholder(
           child->second->geometry.pixels,

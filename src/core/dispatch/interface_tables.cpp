@@ -3,6 +3,7 @@
 
 #include "core/control_core.h"
 #include "core/dispatch/dispids.h"
+#include "core/dispatch/member_builders.h"
 #include "wayband/interface_description.h"
 
 namespace wayband {
@@ -10,40 +11,10 @@ namespace wayband {
 namespace {
 
 using T = AutomationType;
-
-enum class Access { kGet, kGetPut, kGetPutRef, kGetPutAndPutRef };
-
-constexpr MemberDescription Property(std::string_view name, int32_t dispid, AutomationType type,
-                                     Access access, std::string_view help = {}) {
-  MemberDescription m;
-  m.name = name;
-  m.dispid = dispid;
-  m.kind = MemberKind::kProperty;
-  m.type = type;
-  m.canGet = true;
-  m.canPut = access == Access::kGetPut || access == Access::kGetPutAndPutRef;
-  m.canPutRef = access == Access::kGetPutRef || access == Access::kGetPutAndPutRef;
-  m.helpString = help;
-  return m;
-}
-
-constexpr MemberDescription Method(std::string_view name, int32_t dispid, AutomationType result,
-                                   std::span<const ParameterDescription> parameters = {},
-                                   MemberKind kind = MemberKind::kMethod) {
-  MemberDescription m;
-  m.name = name;
-  m.dispid = dispid;
-  m.kind = kind;
-  m.type = result;
-  m.parameters = parameters;
-  return m;
-}
-
-constexpr MemberDescription WithParameters(MemberDescription m,
-                                           std::span<const ParameterDescription> parameters) {
-  m.parameters = parameters;
-  return m;
-}
+using core::Access;
+using core::Method;
+using core::Property;
+using core::WithParameters;
 
 constexpr std::array kLoadIconParameters{
     ParameterDescription{"sFile", T::kString, false, true},

@@ -52,6 +52,13 @@ class ContainedControl {
   virtual bool SetBackColor(uint32_t color) = 0;
   virtual std::optional<bool> Enabled() const = 0;
   virtual bool SetEnabled(bool enabled) = 0;
+
+  // Controls that draw lines between their items (tree views) and have no BackColor: they
+  // say so, take a background colour for their item area, and redraw their lines when
+  // asked (which a control showing no lines ignores). Other controls keep these defaults.
+  virtual bool HasLineStyle() const { return false; }
+  virtual bool SetLineStyleBackground(uint32_t /*color*/) { return false; }
+  virtual void RedrawLines() {}
 };
 
 }  // namespace wayband::host

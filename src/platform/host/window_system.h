@@ -1,7 +1,8 @@
 // The window system a host gives its controls: handles, parent and child windows, screen
 // rectangles, visibility and stacking order, the owning process, the cursor, the window
 // under a screen point, screen-to-client conversion, per-window mouse pointers and the
-// routing of mouse input to the code that handles a window.
+// routing of mouse input to the code that handles a window, and the windows' message
+// procedures (the stand-in for window subclassing).
 //
 // Every query answers for any handle: a handle that is not (or no longer) a window gives
 // the empty answer (false, 0, an empty rectangle, nothing) and changes nothing.
@@ -12,11 +13,12 @@
 #include <vector>
 
 #include "platform/geometry.h"
+#include "platform/host/window_messages.h"
 
 namespace wayband::host {
 
-// A window handle; 0 is no window. Handles are not reused while the host runs.
-using WindowHandle = int32_t;
+// A window handle (window_messages.h); 0 is no window. Handles are not reused while the
+// host runs.
 inline constexpr WindowHandle kNoWindow = 0;
 
 // Mouse pointers, numbered as the platform's MousePointer property. The custom pointer of
@@ -75,6 +77,25 @@ class WindowSystem {
   // Routes the window's mouse input to `sink` (null: nobody). The sink must stay alive
   // while it is set.
   virtual void SetMouseInputSink(WindowHandle window, MouseInputSink* sink) = 0;
+
+  // --- Messages ---------------------------------------------------------------------------
+  // A host that delivers no messages to its windows keeps these defaults: no procedure can
+  // be read or replaced, and controls fall back to polling what they would have watched.
+  //
+  // The top-level windows of the host, front first.
+  virtual std::vector<WindowHandle> TopLevelWindows() const { return {}; }
+  // The window's current procedure; null when it is not a window.
+  virtual WindowProcedureRef GetWindowProcedure(WindowHandle /*window*/) const { return nullptr; }
+  // Makes `procedure` the window's procedure; false, and nothing changes, when the window
+  // is not a window or the procedure is null.
+  virtual bool SetWindowProcedure(WindowHandle /*window*/, WindowProcedureRef /*procedure*/) {
+    return false;
+  }
+  // Delivers the message to the window's procedure now and returns its result; 0 when it
+  // is not a window.
+  virtual intptr_t SendMessage(WindowHandle /*window*/, const WindowMessage& /*message*/) {
+    return 0;
+  }
 };
 
 }  // namespace wayband::host

@@ -4,12 +4,14 @@
 #include "platform/text/logical_font.h"
 #include "platform/twips.h"
 #include "render/draw/caption.h"
+#include "render/draw/color_blend.h"
 #include "render/draw/font_record.h"
 #include "render/draw/gradient.h"
 #include "render/draw/outline.h"
 #include "render/draw/selected_font.h"
 #include "render/paint/bar_geometry.h"
 #include "render/paint/picture_tile.h"
+#include "render/scheme/low_color_display.h"
 
 namespace wayband::render {
 namespace {
@@ -36,10 +38,18 @@ void PaintBarBackground(platform::DrawingContext* target, const platform::Rect& 
                   {bar.left, belowTopEdge, bar.right, Offset(belowTopEdge, bar.Height())});
 }
 
+BarImageKey KeyOf(const platform::Rect& bar, const BarLook& look) {
+  const BarFill fill = LargeBarFill(look.styled, look.state, *look.palette, look.backColor,
+                                    look.hoverColor, look.panel);
+  return {bar.Width(),  bar.Height(),     DrawnColor(fill.top), DrawnColor(fill.bottom),
+          look.picture, LowColorDisplay()};
+}
+
 // Paints the background into a new cache image of the bar's size. False when the image
 // cannot be made; the bar is then painted straight into the target and the cache stays
 // stale, so a later pass tries again.
-bool RefreshCache(const platform::Rect& bar, const BarLook& look, BarImageCache cache) {
+bool RefreshCache(const platform::Rect& bar, const BarLook& look, const BarImageKey& key,
+                  BarImageCache cache) {
   auto image = std::make_shared<imaging::CDib32>();
   if (!image->Create(bar.Width(), bar.Height())) return false;
   image->hDC()->SetBkMode(platform::BackgroundMode::kTransparent);
@@ -48,6 +58,7 @@ bool RefreshCache(const platform::Rect& bar, const BarLook& look, BarImageCache 
   // reordered share the old image and keep it.
   cache.image = std::move(image);
   cache.stale = 0;
+  cache.key = key;
   return true;
 }
 
@@ -84,12 +95,14 @@ bool UsesBarImageCache(const BarLook& look) {
 void PaintBar(platform::DrawingContext* target, const platform::Rect& bar, const BarLook& look,
               BarImageCache cache) {
   if (!target || !look.palette) return;
-  if (!UsesBarImageCache(look)) {
+  if (!cache.enabled || !UsesBarImageCache(look)) {
     PaintBarBackground(target, bar, look);
     return;
   }
-  const bool cached = cache.stale == 0 && cache.image && cache.image->IsCreated();
-  if (!cached && !RefreshCache(bar, look, cache)) {
+  const BarImageKey key = KeyOf(bar, look);
+  const bool cached =
+      cache.stale == 0 && cache.key == key && cache.image && cache.image->IsCreated();
+  if (!cached && !RefreshCache(bar, look, key, cache)) {
     PaintBarBackground(target, bar, look);
     return;
   }

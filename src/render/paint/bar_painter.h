@@ -45,11 +45,36 @@ struct BarLook {
   const Picture* picture = nullptr;
 };
 
-// A panel's cached image of its normal-state bar background and the stale marker (0 while
-// the image is valid).
+// A panel's cached image of its normal-state bar background.
+//
+// The cache is an optimisation only: a bar painted from it must look exactly as a bar
+// painted afresh. So the image keeps, as its key, everything its pixels are made of: the
+// bar's size, the gradient's two ends as drawn (system colour references translated, so
+// a changed system colour counts), the tiled picture and the low-colour flag that turns
+// gradients into flat fills. The image serves a bar only while its key equals the bar's;
+// otherwise, or while `stale` is not 0, it is painted again first. The control also marks
+// every image stale when it is resized, when its form reports a scheme change and when
+// BarPicture changes (a picture set after another was freed may reuse its address). What is drawn
+// over the background (icon, caption, separator) is never cached, so fonts, captions,
+// icons and the enabled state cannot go stale; BackColor or a panel BackColor1 of the
+// host's choice bypass the cache.
+struct BarImageKey {
+  int32_t width = 0;
+  int32_t height = 0;
+  OleColor top = 0;
+  OleColor bottom = 0;
+  const Picture* picture = nullptr;
+  bool lowColor = false;
+  friend bool operator==(const BarImageKey&, const BarImageKey&) = default;
+};
+
+// The panel's image, its stale marker (0 while the image is valid) and its key; `enabled`
+// false paints every bar afresh (the cache's off switch, for comparing the two).
 struct BarImageCache {
   std::shared_ptr<imaging::CDib32>& image;
   int16_t& stale;
+  BarImageKey& key;
+  bool enabled = true;
 };
 
 // The cache serves a bar only in the normal state with BackColor and the panel's

@@ -1,0 +1,88 @@
+// The bar image cache never shows what a fresh paint would not: after each change of what
+// a bar shows, the frame painted with the cache equals the frame painted without it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "core/control_fixture.h"
+#include "core/icon_import.h"
+#include "paint_support.h"
+#include "platform/desktop_presets.h"
+#include "platform/system_colors.h"
+
+namespace wayband::testing {
+namespace {
+
+struct CacheCase {
+  const char* change;
+  std::function<void(Wayband&, headless::HeadlessSite&)> apply;
+};
+
+class BarCache : public ControlFixture, public ::testing::WithParamInterface<CacheCase> {
+ protected:
+  BarCache() {
+    platform::SetCurrentDesktop(platform::DefaultDesktopState());
+    core::IconStoreOf(Core()).Add(SolidIcon("red", platform::RGB(200, 0, 0)));
+    AddPanels(5);
+    bar->SetBarsToShow(3);
+  }
+  ~BarCache() override { platform::SetCurrentDesktop(platform::DefaultDesktopState()); }
+
+  std::vector<uint32_t> Frame(bool cacheOn) {
+    Core().MutableState().BarImageCacheEnabled = cacheOn;
+    Core().Refresh();
+    const SurfaceView view = bar->InspectSurface(InspectedSurface::kControl);
+    std::vector<uint32_t> pixels;
+    for (int32_t y = 0; y < view.Height(); ++y) {
+      for (int32_t x = 0; x < view.Width(); ++x)
+        pixels.push_back(view.Rgb(x, y));
+    }
+    return pixels;
+  }
+};
+
+TEST_P(BarCache, AFrameFromTheCacheEqualsAFreshOne) {
+  Frame(true);  // every normal bar is cached now
+  GetParam().apply(*bar, *site);
+  EXPECT_EQ(Frame(true), Frame(false)) << GetParam().change;
+}
+
+void ShowIn(headless::HeadlessSite& site, const char* preset) {
+  platform::SetCurrentDesktop(*platform::FindDesktopPreset(preset));
+  site.Show();  // a first show re-reads the scheme
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, BarCache,
+    ::testing::Values(
+        CacheCase{"scheme", [](Wayband&, auto& s) { ShowIn(s, "High Contrast Black"); }},
+        CacheCase{"plain look", [](Wayband&, auto& s) { ShowIn(s, "Windows Standard"); }},
+        CacheCase{"system colour",
+                  [](Wayband&, auto& s) {
+                    platform::CurrentDesktop().SetSysColor(platform::COLOR_BTNSHADOW, 0xFF);
+                    s.Show();
+                  }},
+        CacheCase{"BarPicture",
+                  [](Wayband& b, auto&) { b.SetBarPicture(SolidPicture(8, 8, 0x00FF00, 0)); }},
+        CacheCase{"font",
+                  [](Wayband& b, auto&) {
+                    auto font = std::make_shared<StdFont>();
+                    font->SetSize(12);
+                    b.SetFont(font);
+                  }},
+        CacheCase{"caption", [](Wayband& b, auto&) { b.WaybandPanels().Item(2)->SetCaption("X"); }},
+        CacheCase{"icon", [](Wayband& b, auto&) { b.WaybandPanels().Item(2)->SetIconKey("red"); }},
+        CacheCase{"panel colour",
+                  [](Wayband& b, auto&) { b.WaybandPanels().Item(2)->SetBackColor2(0x0000FF); }},
+        CacheCase{"BackColor", [](Wayband& b, auto&) { b.SetBackColor(0x00336699); }},
+        CacheCase{"Enabled", [](Wayband& b, auto&) { b.SetEnabled(false); }}),
+    [](const auto& info) {
+      std::string name = info.param.change;
+      std::replace(name.begin(), name.end(), ' ', '_');
+      return name;
+    });
+
+}  // namespace
+}  // namespace wayband::testing
