@@ -4,42 +4,25 @@
 #pragma once
 
 #include <QPointer>
-#include <string>
 
-#include "platform/host/child_strip.h"
+#include "platform/host/kept_strip.h"
 #include "qt/image_widget.h"
 
 namespace wayband::qt {
 
-class QtStrip final : public host::ChildStrip {
+class QtStrip final : public host::KeptStrip {
  public:
   QtStrip(QWidget& owner, const host::StripDesign& design);
   ~QtStrip() override;
   QtStrip(const QtStrip&) = delete;
   QtStrip& operator=(const QtStrip&) = delete;
 
-  // Follows the owner's client size when docked.
-  void Redock();
   ImageWidget* Widget() const { return widget_; }
 
   // host::ChildStrip
-  const std::string& Name() const override { return design_.name; }
   host::WindowHandle hWnd() const override { return window_; }
-  double Left() const override { return design_.left; }
-  double Top() const override { return design_.top; }
-  double Width() const override { return design_.width; }
-  double Height() const override { return design_.height; }
-  bool Move(double left, double top, double width, double height) override;
-  bool SetTop(double top) override;
-  bool SetWidth(double width) override;
-  bool SetHeight(double height) override;
-  host::ScaleMode GetScaleMode() const override { return design_.scaleMode; }
   double ScaleWidth() const override;
   double ScaleHeight() const override;
-  host::StripAlign Align() const override { return design_.align; }
-  void SetAlign(host::StripAlign align) override;
-  bool Visible() const override { return design_.visible; }
-  void SetVisible(bool visible) override;
   void ZOrder(host::ZOrderPosition position) override;
   host::MousePointer GetMousePointer() const override;
   void SetMousePointer(host::MousePointer pointer) override;
@@ -48,10 +31,13 @@ class QtStrip final : public host::ChildStrip {
   void Present(platform::Size frame) override;
 
  private:
-  void PlaceWidget();
+  // host::KeptStrip
+  double OwnerWidth() const override;
+  double OwnerHeight() const override;
+  void PlaceWindow() override;
+  void ShowWindow(bool visible) override;
 
   QWidget& owner_;
-  host::StripDesign design_;
   QPointer<ImageWidget> widget_;
   host::WindowHandle window_;
 };

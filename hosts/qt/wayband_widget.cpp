@@ -121,8 +121,13 @@ void WaybandWidget::ConnectEvents() {
 bool WaybandWidget::setPanelWidget(const QString& key, QWidget* widget) {
   auto panel = control_->WaybandPanels().Item(Variant(key.toStdString()));
   if (!panel) return false;
-  panel->SetPanel(widget ? site_->Contain(widget) : nullptr);
+  panel->SetPanel(contain(widget));
   return true;
+}
+
+std::shared_ptr<host::ContainedControl> WaybandWidget::contain(QWidget* widget) {
+  if (!widget) return nullptr;
+  return site_->Contain(widget);
 }
 
 QWidget* WaybandWidget::panelWidget(const QString& key) const {

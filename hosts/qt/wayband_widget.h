@@ -50,6 +50,9 @@ class WaybandWidget : public ImageWidget, private SiteListener {
   // current one. False when there is no such panel.
   bool setPanelWidget(const QString& key, QWidget* widget);
   QWidget* panelWidget(const QString& key) const;
+  // The contained control of an application widget, for a panel's Panel property:
+  // panel.SetPanel(bar.contain(widget)) does what setPanelWidget does.
+  std::shared_ptr<host::ContainedControl> contain(QWidget* widget);
 
   // While true (the default) the desktop's colours follow the application's palette:
   // each palette, style or theme change sets them, and the control repaints in them.

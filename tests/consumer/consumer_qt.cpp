@@ -18,8 +18,11 @@ int main(int argc, char** argv) {
   const QImage shown = bar.grab().toImage();
   const wayband::SurfaceView surface =
       bar.control().InspectSurface(wayband::InspectedSurface::kControl);
-  const uint32_t pixel = shown.pixel(80, 290) & 0xFFFFFFu;
+  // A point of the last large bar, which the control's own window shows.
+  constexpr int kX = 80;
+  constexpr int kY = 250;
+  const uint32_t pixel = shown.pixel(kX, kY) & 0xFFFFFFu;
   std::printf("widget %dx%d, pixel 0x%06X, surface 0x%06X\n", shown.width(), shown.height(),
-              static_cast<unsigned>(pixel), static_cast<unsigned>(surface.Rgb(80, 290)));
-  return shown.width() == 160 && pixel == surface.Rgb(80, 290) && pixel != 0 ? 0 : 1;
+              static_cast<unsigned>(pixel), static_cast<unsigned>(surface.Rgb(kX, kY)));
+  return shown.width() == 160 && pixel == surface.Rgb(kX, kY) && pixel != 0 ? 0 : 1;
 }

@@ -9,6 +9,8 @@ constexpr const char* kCaptions[] = {"Mail", "Calendar", "Contacts", "Tasks", "N
 }  // namespace
 
 QApplication& App() {
+  // ctest runs these on the offscreen platform; so does a run by hand that names none.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "wayband_test_qt";
   static char* argv[] = {name, nullptr};

@@ -5,9 +5,12 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolTip>
+#include <cstdlib>
+#include <string>
 
 #include "platform/event_loop.h"
 #include "qt/qt_dialog.h"
+#include "qt/qt_environment.h"
 #include "qt_bar.h"
 
 namespace wayband::qt::testing {
@@ -55,7 +58,9 @@ TEST_P(SplitterTest, DragShowsMoreOrFewerBars) {
   EXPECT_EQ(Control().BarsToShow(), 3 + bars);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bars, SplitterTest, Values(1, 2, -1, -2));
+INSTANTIATE_TEST_SUITE_P(Bars, SplitterTest, Values(1, 2, -1, -2), [](const auto& info) {
+  return (info.param > 0 ? "Up" : "Down") + std::to_string(std::abs(info.param));
+});
 
 TEST_F(QtBarTest, HoverOnAToolbarButtonShowsItsTip) {
   for (const int index : {3, 4}) {
@@ -107,7 +112,10 @@ TEST_P(ImageTest, WidgetShowsTheControlsSurface) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Surfaces, ImageTest,
-                         Values(InspectedSurface::kControl, InspectedSurface::kToolbar));
+                         Values(InspectedSurface::kControl, InspectedSurface::kToolbar),
+                         [](const auto& info) {
+                           return info.param == InspectedSurface::kControl ? "Control" : "Toolbar";
+                         });
 
 struct DialogCase {
   const char* button;
@@ -133,10 +141,12 @@ TEST_P(DialogTest, MoveDownThenCloseWithAButton) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, DialogTest,
-                         Values(DialogCase{"cmdOK", "Calendar"}, DialogCase{"cmdCancel", "Mail"}));
+                         Values(DialogCase{"cmdOK", "Calendar"}, DialogCase{"cmdCancel", "Mail"}),
+                         [](const auto& info) { return std::string(info.param.button); });
 
 TEST(QtEventLoop, TasksAndTimersRunFromQtsLoop) {
   App();
+  QtEnvironment::Instance();
   auto& loop = platform::EventLoop::Current();
   bool ran = false;
   int ticks = 0;
@@ -181,8 +191,13 @@ TEST_P(DestroyTest, HandlerMayDeleteTheWidget) {
   Move(form.get(), {5, 5});
 }
 
+std::string DeadlyName(const ::testing::TestParamInfo<Deadly>& info) {
+  constexpr const char* kNames[] = {"Click", "Hover", "Splitter"};
+  return kNames[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Events, DestroyTest,
-                         Values(Deadly::kClick, Deadly::kHover, Deadly::kSplitter));
+                         Values(Deadly::kClick, Deadly::kHover, Deadly::kSplitter), DeadlyName);
 
 }  // namespace
 }  // namespace wayband::qt::testing

@@ -6,35 +6,49 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <array>
+#include <initializer_list>
 
 namespace wayband_demo {
 
 namespace {
 
-QTreeWidgetItem* Branch(QTreeWidgetItem* parent, const QString& text) {
-  auto* item = new QTreeWidgetItem(parent, QStringList{text});
-  item->setExpanded(true);
-  return item;
-}
+// A folder and the folders in it, one level deep.
+struct Folder {
+  const char* name;
+  std::initializer_list<const char*> folders = {};
+};
 
-QTreeWidget* Tree(const QString& rootName) {
+QTreeWidget* Tree(const char* rootName, std::initializer_list<Folder> folders) {
   auto* tree = new QTreeWidget;
   tree->setHeaderHidden(true);
   auto* root = new QTreeWidgetItem(tree, QStringList{rootName});
-  root->setExpanded(true);
+  for (const Folder& folder : folders) {
+    auto* item = new QTreeWidgetItem(root, QStringList{folder.name});
+    for (const char* name : folder.folders)
+      new QTreeWidgetItem(item, QStringList{name});
+  }
+  tree->expandAll();
   return tree;
 }
 
 QWidget* MailFolders() {
-  QTreeWidget* tree = Tree("My Mail");
-  QTreeWidgetItem* root = tree->topLevelItem(0);
-  for (const char* name : {"Inbox (3)", "Drafts", "Sent Items", "Deleted Items", "Outbox"})
-    Branch(root, name);
-  QTreeWidgetItem* archive = Branch(root, "Archive");
-  for (const char* name : {"2025", "2026"})
-    Branch(archive, name);
-  tree->setCurrentItem(root->child(0));
+  QTreeWidget* tree = Tree("My Mail", {{"Inbox (3)"},
+                                       {"Drafts"},
+                                       {"Sent Items"},
+                                       {"Deleted Items"},
+                                       {"Outbox"},
+                                       {"Archive", {"2025", "2026"}}});
+  tree->setCurrentItem(tree->topLevelItem(0)->child(0));
   return tree;
+}
+
+QWidget* FolderList() {
+  return Tree("All Folders", {{"Calendar"},
+                              {"Contacts"},
+                              {"Journal"},
+                              {"Notes"},
+                              {"Tasks"},
+                              {"Mail", {"Inbox", "Sent Items", "Junk"}}});
 }
 
 QWidget* Calendar() {
@@ -74,17 +88,6 @@ QWidget* Notes() {
       "Monday\n- bring the signed forms\n- ask about the new badge\n\n"
       "Ideas\n- a shared calendar for the team\n- move the weekly call to Thursday\n");
   return notes;
-}
-
-QWidget* FolderList() {
-  QTreeWidget* tree = Tree("All Folders");
-  QTreeWidgetItem* root = tree->topLevelItem(0);
-  for (const char* name : {"Calendar", "Contacts", "Journal", "Notes", "Tasks"})
-    Branch(root, name);
-  QTreeWidgetItem* mail = Branch(root, "Mail");
-  for (const char* name : {"Inbox", "Sent Items", "Junk"})
-    Branch(mail, name);
-  return tree;
 }
 
 constexpr std::array kPanels{

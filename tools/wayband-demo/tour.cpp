@@ -30,6 +30,8 @@ namespace {
 constexpr int kSettleMs = 150;
 constexpr int kTipMs = 800;
 constexpr int kSchemeMs = 1500;
+// The large bars the demo starts with.
+constexpr int kTourBars = 4;
 // What the screenshots show around the window.
 const QColor kDesktopColor(0x5A, 0x6E, 0x84);
 
@@ -42,6 +44,16 @@ void Wait(int milliseconds) {
 
 QPoint Center(const wayband::InspectedRect& rect) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The first panel of the snapshot that `wanted` accepts, or null.
+template <typename Predicate>
+const wayband::InspectedPanel* FirstPanel(const wayband::WaybandInspection& state,
+                                          Predicate wanted) {
+  for (const wayband::InspectedPanel& panel : state.panels) {
+    if (wanted(panel)) return &panel;
+  }
+  return nullptr;
 }
 
 class Tour {
@@ -65,7 +77,12 @@ class Tour {
   void ClickPanel(size_t position);
   void HoverBar();
   void HoverToolbarButton();
-  void OpenChevronMenu();
+  // The first two items of the chevron's menu.
+  static constexpr int kShowMore = 0;
+  static constexpr int kShowFewer = 1;
+  void ChooseFromChevronMenu(int action);
+  // Opens the chevron's menu with the mouse; `shot`: saves a screenshot of it open.
+  void OpenChevronMenu(bool shot);
   void OptionsAndReorder();
   void DragSplitter();
   void SwitchSchemes();
@@ -110,8 +127,13 @@ void Tour::Save(const QString& name, const QImage& image) {
 }
 
 void Tour::ClickPanel(size_t position) {
-  const wayband::WaybandInspection state = bar_.control().Inspect();
+  wayband::WaybandInspection state = bar_.control().Inspect();
   if (position >= state.panels.size()) return;
+  // A panel drawn nowhere is reached the user's way: "Show More Buttons" until it shows.
+  for (size_t tries = 0; state.panels[position].rcItem.Width() <= 0 && tries < position; ++tries) {
+    ChooseFromChevronMenu(kShowMore);
+    state = bar_.control().Inspect();
+  }
   const wayband::InspectedPanel& panel = state.panels[position];
   QWidget* target = panel.bInToolbar ? Strip(state.ctlToolbar) : &bar_;
   if (!target) return;
@@ -119,20 +141,24 @@ void Tour::ClickPanel(size_t position) {
   Wait(kSettleMs);
 }
 
-void Tour::HoverToolbarButton() {
-  const wayband::WaybandInspection state = bar_.control().Inspect();
-  for (const wayband::InspectedPanel& panel : state.panels) {
-    if (!panel.bInToolbar) continue;
-    if (QWidget* toolbar = Strip(state.ctlToolbar)) {
-      pointer_.MoveTo(*toolbar, Center(panel.rcItem));
-      Wait(kTipMs);
-      Shot("hover-toolbar-tip");
-    }
-    return;
-  }
+void Tour::ChooseFromChevronMenu(int action) {
+  OpenChevronMenu(false);
+  if (QMenu* menu = window_.ChevronMenu()) menu->actions().at(action)->trigger();
+  Wait(kSettleMs);
 }
 
-void Tour::OpenChevronMenu() {
+void Tour::HoverToolbarButton() {
+  const wayband::WaybandInspection state = bar_.control().Inspect();
+  QWidget* toolbar = Strip(state.ctlToolbar);
+  const wayband::InspectedPanel* button =
+      FirstPanel(state, [](const wayband::InspectedPanel& p) { return p.bInToolbar; });
+  if (!toolbar || !button) return;
+  pointer_.MoveTo(*toolbar, Center(button->rcItem));
+  Wait(kTipMs);
+  Shot("hover-toolbar-tip");
+}
+
+void Tour::OpenChevronMenu(bool shot) {
   const wayband::WaybandInspection state = bar_.control().Inspect();
   QWidget* toolbar = Strip(state.ctlToolbar);
   if (!toolbar) return;
@@ -142,7 +168,7 @@ void Tour::OpenChevronMenu() {
   // The menu opens on the press.
   pointer_.Press();
   Wait(kSettleMs);
-  Shot("chevron-menu");
+  if (shot) Shot("chevron-menu");
   pointer_.Release();
   if (QMenu* menu = window_.ChevronMenu()) menu->hide();
   Wait(kSettleMs);
@@ -174,14 +200,16 @@ void Tour::OptionsAndReorder() {
 
 void Tour::HoverBar() {
   const wayband::WaybandInspection state = bar_.control().Inspect();
-  for (const wayband::InspectedPanel& panel : state.panels) {
-    if (panel.bInToolbar || panel.rcItem.Height() <= 0) continue;
-    if (panel.sKey == state.panels[static_cast<size_t>(state.SelectedIndex - 1)].sKey) continue;
-    pointer_.MoveTo(bar_, Center(panel.rcItem));
-    Wait(kSettleMs);
-    Shot("hover-bar");
-    return;
-  }
+  // A large bar other than the selected one.
+  const int32_t selected = state.SelectedIndex;
+  int32_t index = 0;
+  const wayband::InspectedPanel* bar = FirstPanel(state, [&](const wayband::InspectedPanel& p) {
+    return ++index != selected && !p.bInToolbar && p.rcItem.Height() > 0;
+  });
+  if (!bar) return;
+  pointer_.MoveTo(bar_, Center(bar->rcItem));
+  Wait(kSettleMs);
+  Shot("hover-bar");
 }
 
 void Tour::DragSplitter() {
@@ -239,9 +267,12 @@ int Tour::Run() {
     Shot("select-" + QString::fromStdString(bar_.control().Inspect().panels[position].sKey));
   }
   ClickPanel(0);
+  // Back to the toolbar buttons the last panel took away.
+  for (size_t i = 0; i < panels && bar_.control().BarsToShow() > kTourBars; ++i)
+    ChooseFromChevronMenu(kShowFewer);
   HoverBar();
   HoverToolbarButton();
-  OpenChevronMenu();
+  OpenChevronMenu(true);
   OptionsAndReorder();
   DragSplitter();
   SwitchSchemes();
