@@ -2,6 +2,12 @@
 
 #include <QCursor>
 
+// LeakSanitizer's suppressions for this program: Qt's font database leaves fontconfig
+// allocations behind at exit, which are not the host's.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n";
+}
+
 namespace wayband::qt::testing {
 
 namespace {
