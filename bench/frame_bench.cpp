@@ -3,115 +3,15 @@
 // mouse over a bar, beside memset and memcpy of its frame (the memory floor).
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "bench_ratios.h"
-#include "core/core_access.h"
-#include "headless/headless_host.h"
-#include "imaging/icon_bytes.h"
-#include "imaging/icon_sizes.h"
-#include "platform/desktop_presets.h"
-#include "platform/desktop_settings.h"
-#include "platform/event_loop.h"
-#include "render/draw/drawing_flags.h"
-#include "wayband/wayband_control.h"
+#include "frame_scene.h"
 
 namespace wayband::bench {
 namespace {
-
-// "I3", "Panel 3": appended, since a literal joined to a temporary string makes GCC 12
-// warn -Wrestrict at -O3 (GCC PR 105651).
-std::string Numbered(const char* prefix, int number) {
-  std::string text(prefix);
-  text += std::to_string(number);
-  return text;
-}
-
-constexpr int kWidth = 250;
-constexpr int kHeight = 700;
-constexpr int kFrameBytes = kWidth * kHeight * 4;
-constexpr int kPanels = 10;
-constexpr int kLargeBars = 6;
-constexpr int kHoveredBar = 3;
-constexpr double kTwipsPerPixel = 15.0;
-
-// A 32-bit icon image (bottom-up rows, straight alpha): a disc in a colour of the panel.
-imaging::ByteArray3 DiscImage(int size, int panel) {
-  imaging::ByteArray3 bytes(4, size, size);
-  const double centre = size / 2.0;
-  for (int y = 0; y < size; ++y) {
-    for (int x = 0; x < size; ++x) {
-      const double distance = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
-      const double coverage = std::clamp(centre - 1.0 - distance + 0.5, 0.0, 1.0);
-      bytes.At(0, x, y) = static_cast<uint8_t>(40 + 20 * panel);
-      bytes.At(1, x, y) = static_cast<uint8_t>(200 - 15 * panel);
-      bytes.At(2, x, y) = static_cast<uint8_t>(x * 255 / size);
-      bytes.At(3, x, y) = static_cast<uint8_t>(std::lround(coverage * 255));
-    }
-  }
-  return bytes;
-}
-
-// The control, set up once: the benchmark repeats its refresh.
-class FrameScene {
- public:
-  FrameScene() : loop_(std::make_unique<platform::ManualClock>()), host_(Settings()) {
-    platform::SetCurrentDesktop(platform::DefaultDesktopState());
-    platform::RecordOsFlags();
-    render::ResetDrawingFlags();
-    const host::WindowHandle form = host_.CreateForm("Form1", {0, 0, 800, 900});
-    site_ =
-        host_.AddSite(form, "Wayband1", 0, 0, kWidth * kTwipsPerPixel, kHeight * kTwipsPerPixel);
-    bar_ = std::make_unique<Wayband>(*site_);
-    bar_->InitProperties();
-    site_->Show();
-    core::ControlCore& core = core::CoreAccess::Of(*bar_);
-    for (int i = 1; i <= kPanels; ++i) {
-      const std::string key = Numbered("I", i);
-      imaging::CIconBytes icon;
-      icon.SetKey(key);
-      for (int pixels : {16, 24}) {
-        icon.SetBytes(imaging::IconSizeIndex(pixels), imaging::kKind32Bit, DiscImage(pixels, i));
-      }
-      core.MutableState().Icons.Add(std::move(icon));
-      bar_->WaybandPanels().Add(Numbered("P", i), {}, Numbered("Panel ", i), key);
-    }
-    bar_->SetBarsToShow(kLargeBars);
-    bar_->WaybandPanels().Item(2)->SetSelected(true);
-    core.MutableState().HoverIndex = kHoveredBar;
-  }
-
-  void Refresh() { core::CoreAccess::Of(*bar_).Refresh(); }
-  // The screen point `dy` pixels below the top of large bar k, `dx` from its left.
-  platform::Point OnBar(int32_t k, int32_t dx = 40, int32_t dy = 10) {
-    const platform::Rect control = host_.Windows().GetWindowRect(site_->hWnd());
-    const platform::Rect& r = core::CoreAccess::Of(*bar_).State().panels.At(k)->rcItem;
-    return {control.left + r.left + dx, control.top + r.top + dy};
-  }
-  headless::HeadlessHost& Host() { return host_; }
-  int32_t& HoverIndex() { return core::CoreAccess::Of(*bar_).MutableState().HoverIndex; }
-  int32_t LargeBars() const { return core::CoreAccess::Of(*bar_).State().BarsToShow; }
-
- private:
-  static headless::HostSettings Settings() {
-    headless::HostSettings settings;
-    settings.ambientFontName = "Tahoma";
-    settings.ambientFontSize = 8.0;
-    settings.recordFramePixels = false;  // the host's record would copy every frame
-    return settings;
-  }
-
-  platform::EventLoop loop_;
-  headless::HeadlessHost host_;
-  headless::HeadlessSite* site_ = nullptr;
-  std::unique_ptr<Wayband> bar_;
-};
 
 void BM_FrameRefresh(benchmark::State& state) {
   FrameScene scene;

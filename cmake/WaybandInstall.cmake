@@ -19,6 +19,18 @@ install(FILES src/platform/text/logical_font.h
         DESTINATION ${WAYBAND_INTERNAL_INCLUDEDIR}/platform/text)
 install(EXPORT waybandTargets NAMESPACE wayband::
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/wayband)
+# The Qt host is the package's component "qt": its own export set, which
+# find_package(wayband COMPONENTS qt) loads after finding Qt 6 Widgets.
+if(TARGET wayband_qt)
+  install(TARGETS wayband_qt EXPORT waybandQtTargets
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(DIRECTORY hosts/qt DESTINATION ${WAYBAND_INTERNAL_INCLUDEDIR}
+          FILES_MATCHING PATTERN "*.h")
+  install(EXPORT waybandQtTargets NAMESPACE wayband::
+          DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/wayband)
+endif()
 
 configure_package_config_file(cmake/waybandConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/waybandConfig.cmake

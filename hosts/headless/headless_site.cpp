@@ -29,11 +29,8 @@ HeadlessStrip* HeadlessSite::Strip(const std::string& name) const {
 }
 
 void HeadlessSite::OnResized() {
-  const platform::Rect client = environment_.windows.GetClientRect(hWnd());
-  for (const auto& strip : strips_) {
-    strip->Redock(client.Width() * environment_.settings.twipsPerPixelX,
-                  client.Height() * environment_.settings.twipsPerPixelY);
-  }
+  for (const auto& strip : strips_)
+    strip->Redock();
   if (callbacks_) callbacks_->Resize();
 }
 

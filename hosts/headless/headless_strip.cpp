@@ -6,10 +6,10 @@ namespace wayband::headless {
 
 HeadlessStrip::HeadlessStrip(Environment& environment, host::WindowHandle owner,
                              const host::StripDesign& design)
-    : environment_(environment), owner_(owner), design_(design) {
-  window_ = environment_.windows.CreateWindow(owner, {}, design_.visible, design_.name);
-  environment_.windows.SetMousePointer(window_, design_.mousePointer);
-  Dock();
+    : KeptStrip(design), environment_(environment), owner_(owner) {
+  window_ = environment_.windows.CreateWindow(owner, {}, design.visible, design.name);
+  environment_.windows.SetMousePointer(window_, design.mousePointer);
+  Redock();
 }
 
 HeadlessStrip::~HeadlessStrip() {
@@ -17,74 +17,31 @@ HeadlessStrip::~HeadlessStrip() {
   environment_.windows.DestroyWindow(window_);
 }
 
-void HeadlessStrip::Redock(double ownerWidth, double ownerHeight) {
-  if (design_.align == host::StripAlign::kNone) return;
-  design_.left = 0.0;
-  design_.width = ownerWidth;
-  design_.top = design_.align == host::StripAlign::kTop ? 0.0 : ownerHeight - design_.height;
-  PlaceWindow();
+double HeadlessStrip::OwnerWidth() const {
+  return environment_.windows.GetClientRect(owner_).Width() * environment_.settings.twipsPerPixelX;
 }
 
-void HeadlessStrip::Dock() {
-  if (design_.align == host::StripAlign::kNone) {
-    PlaceWindow();
-    return;
-  }
-  const platform::Rect client = environment_.windows.GetClientRect(owner_);
-  Redock(client.Width() * environment_.settings.twipsPerPixelX,
-         client.Height() * environment_.settings.twipsPerPixelY);
+double HeadlessStrip::OwnerHeight() const {
+  return environment_.windows.GetClientRect(owner_).Height() * environment_.settings.twipsPerPixelY;
 }
 
 void HeadlessStrip::PlaceWindow() {
-  const int32_t left = environment_.PixelsX(design_.left);
-  const int32_t top = environment_.PixelsY(design_.top);
-  environment_.windows.SetWindowRect(window_,
-                                     {left, top, left + environment_.PixelsX(design_.width),
-                                      top + environment_.PixelsY(design_.height)});
-}
-
-bool HeadlessStrip::Move(double left, double top, double width, double height) {
-  if (width < 0.0 || height < 0.0) return false;
-  design_.left = left;
-  design_.top = top;
-  design_.width = width;
-  design_.height = height;
-  Dock();
-  return true;
-}
-
-bool HeadlessStrip::SetTop(double top) {
-  return Move(design_.left, top, design_.width, design_.height);
-}
-
-bool HeadlessStrip::SetWidth(double width) {
-  return Move(design_.left, design_.top, width, design_.height);
-}
-
-bool HeadlessStrip::SetHeight(double height) {
-  return Move(design_.left, design_.top, design_.width, height);
+  const int32_t left = environment_.PixelsX(Left());
+  const int32_t top = environment_.PixelsY(Top());
+  environment_.windows.SetWindowRect(window_, {left, top, left + environment_.PixelsX(Width()),
+                                               top + environment_.PixelsY(Height())});
 }
 
 double HeadlessStrip::ScaleWidth() const {
   const platform::Rect client = environment_.windows.GetClientRect(window_);
-  return host::TwipsToScale(client.Width() * environment_.settings.twipsPerPixelX,
-                            design_.scaleMode, environment_.settings.twipsPerPixelX, false);
+  return host::TwipsToScale(client.Width() * environment_.settings.twipsPerPixelX, GetScaleMode(),
+                            environment_.settings.twipsPerPixelX, false);
 }
 
 double HeadlessStrip::ScaleHeight() const {
   const platform::Rect client = environment_.windows.GetClientRect(window_);
-  return host::TwipsToScale(client.Height() * environment_.settings.twipsPerPixelY,
-                            design_.scaleMode, environment_.settings.twipsPerPixelY, true);
-}
-
-void HeadlessStrip::SetAlign(host::StripAlign align) {
-  design_.align = align;
-  Dock();
-}
-
-void HeadlessStrip::SetVisible(bool visible) {
-  design_.visible = visible;
-  environment_.windows.ShowWindow(window_, visible);
+  return host::TwipsToScale(client.Height() * environment_.settings.twipsPerPixelY, GetScaleMode(),
+                            environment_.settings.twipsPerPixelY, true);
 }
 
 void HeadlessStrip::ZOrder(host::ZOrderPosition position) {
@@ -105,7 +62,7 @@ void HeadlessStrip::SetMousePointer(host::MousePointer pointer) {
 
 void HeadlessStrip::Cls() {
   platform::ColorRef color = 0;
-  if (!platform::OleTranslateColor(design_.backColor, &color)) return;
+  if (!platform::OleTranslateColor(Design().backColor, &color)) return;
   environment_.images.Clear(window_, color);
 }
 

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "headless/environment.h"
-#include "platform/host/child_strip.h"
+#include "platform/host/kept_strip.h"
 
 namespace wayband::headless {
 
-class HeadlessStrip : public host::ChildStrip {
+class HeadlessStrip final : public host::KeptStrip {
  public:
   HeadlessStrip(Environment& environment, host::WindowHandle owner,
                 const host::StripDesign& design);
@@ -17,27 +17,10 @@ class HeadlessStrip : public host::ChildStrip {
   HeadlessStrip(const HeadlessStrip&) = delete;
   HeadlessStrip& operator=(const HeadlessStrip&) = delete;
 
-  // Follows the owner's client size (twips) when docked.
-  void Redock(double ownerWidth, double ownerHeight);
-
   // host::ChildStrip
-  const std::string& Name() const override { return design_.name; }
   host::WindowHandle hWnd() const override { return window_; }
-  double Left() const override { return design_.left; }
-  double Top() const override { return design_.top; }
-  double Width() const override { return design_.width; }
-  double Height() const override { return design_.height; }
-  bool Move(double left, double top, double width, double height) override;
-  bool SetTop(double top) override;
-  bool SetWidth(double width) override;
-  bool SetHeight(double height) override;
-  host::ScaleMode GetScaleMode() const override { return design_.scaleMode; }
   double ScaleWidth() const override;
   double ScaleHeight() const override;
-  host::StripAlign Align() const override { return design_.align; }
-  void SetAlign(host::StripAlign align) override;
-  bool Visible() const override { return design_.visible; }
-  void SetVisible(bool visible) override;
   void ZOrder(host::ZOrderPosition position) override;
   host::MousePointer GetMousePointer() const override;
   void SetMousePointer(host::MousePointer pointer) override;
@@ -46,12 +29,14 @@ class HeadlessStrip : public host::ChildStrip {
   void Present(platform::Size frame) override { environment_.images.Present(window_, frame); }
 
  private:
-  void Dock();
-  void PlaceWindow();
+  // host::KeptStrip
+  double OwnerWidth() const override;
+  double OwnerHeight() const override;
+  void PlaceWindow() override;
+  void ShowWindow(bool visible) override { environment_.windows.ShowWindow(window_, visible); }
 
   Environment& environment_;
   host::WindowHandle owner_;
-  host::StripDesign design_;
   host::WindowHandle window_;
 };
 

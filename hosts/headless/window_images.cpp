@@ -10,36 +10,11 @@ WindowImages::WindowImages(const VirtualWindows& windows, HostRecord& record, bo
 platform::DrawingContext* WindowImages::Context(host::WindowHandle window) {
   const platform::Rect client = windows_.GetClientRect(window);
   if (client.IsEmpty()) return nullptr;
-  Entry& image = images_[window];
-  if (image.bitmap && image.bitmap->width() == client.Width() &&
-      image.bitmap->height() == client.Height()) {
-    return image.dc.get();
-  }
-  const platform::DrawingContext& screen = platform::DrawingContext::Screen();
-  platform::BitmapHandle bitmap =
-      platform::CreateCompatibleBitmap(screen, client.Width(), client.Height());
-  if (!bitmap) return nullptr;
-  if (!image.dc) {
-    image.dc = platform::DrawingContext::CreateCompatible(nullptr);
-    if (!image.dc) return nullptr;
-  }
-  if (image.bitmap) {
-    // The window grew or shrank: what it showed stays where it was.
-    const auto resized = platform::DrawingContext::CreateCompatible(nullptr);
-    resized->SelectBitmap(bitmap);
-    platform::BitBlt(*resized, 0, 0, client.Width(), client.Height(), image.dc.get(), 0, 0,
-                     platform::SRCCOPY);
-  }
-  image.dc->SelectBitmap(bitmap);
-  image.bitmap = std::move(bitmap);
-  return image.dc.get();
+  return images_[window].Context({client.Width(), client.Height()});
 }
 
 void WindowImages::Clear(host::WindowHandle window, platform::ColorRef color) {
-  platform::DrawingContext* dc = Context(window);
-  if (!dc) return;
-  const platform::Bitmap& image = *images_.at(window).bitmap;
-  platform::FillRect(*dc, {0, 0, image.width(), image.height()}, platform::CreateSolidBrush(color));
+  if (Context(window)) images_.at(window).Clear(color);
 }
 
 void WindowImages::Present(host::WindowHandle window, platform::Size frame) {
@@ -63,7 +38,7 @@ void WindowImages::Present(host::WindowHandle window, platform::Size frame) {
 
 const platform::Bitmap* WindowImages::Image(host::WindowHandle window) const {
   const auto found = images_.find(window);
-  return found == images_.end() ? nullptr : found->second.bitmap.get();
+  return found == images_.end() ? nullptr : found->second.Image().get();
 }
 
 void WindowImages::Forget(host::WindowHandle window) {

@@ -5,11 +5,11 @@
 #pragma once
 
 #include <map>
-#include <memory>
 
 #include "headless/host_record.h"
 #include "headless/virtual_windows.h"
 #include "platform/drawing_context.h"
+#include "platform/host/window_image.h"
 
 namespace wayband::headless {
 
@@ -35,15 +35,10 @@ class WindowImages {
   void Forget(host::WindowHandle window);
 
  private:
-  struct Entry {
-    std::unique_ptr<platform::DrawingContext> dc;
-    platform::BitmapHandle bitmap;
-  };
-
   const VirtualWindows& windows_;
   HostRecord& record_;
   bool recordPixels_;
-  std::map<host::WindowHandle, Entry> images_;
+  std::map<host::WindowHandle, host::WindowImage> images_;
 };
 
 }  // namespace wayband::headless

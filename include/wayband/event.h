@@ -189,12 +189,13 @@ class Event {
       }
     };
 
-    // Slots are kept in connection order, which is the order of their ids.
+    // Slots are kept in connection order, which is the order of their ids. (The list is not
+    // called "slots": Qt defines that word as a macro.)
     template <typename SlotList>
-    static auto Find(SlotList& slots, ConnectionId id) {
-      const auto slot = std::lower_bound(slots.begin(), slots.end(), id,
+    static auto Find(SlotList& list, ConnectionId id) {
+      const auto slot = std::lower_bound(list.begin(), list.end(), id,
                                          [](const Slot& s, ConnectionId v) { return s.id < v; });
-      return slot != slots.end() && slot->id == id ? slot : slots.end();
+      return slot != list.end() && slot->id == id ? slot : list.end();
     }
 
     void Compact() {

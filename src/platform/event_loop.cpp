@@ -100,7 +100,9 @@ EventLoop* EventLoop::FindTimerLoop(TimerId id) {
 }
 
 void EventLoop::PostTask(Task task) {
-  if (task) tasks_.push_back(std::move(task));
+  if (!task) return;
+  tasks_.push_back(std::move(task));
+  Wake();
 }
 
 EventLoop::TimerId EventLoop::StartTimer(Duration interval, TimerCallback tick) {
@@ -112,6 +114,7 @@ EventLoop::TimerId EventLoop::StartTimer(Duration interval, TimerCallback tick) 
               std::make_shared<TimerCallback>(std::move(tick))};
   Timer& stored = timers_.emplace(id, std::move(timer)).first->second;
   Schedule(id, stored, AddSaturating(Now(), period));
+  Wake();
   return id;
 }
 
@@ -197,6 +200,11 @@ bool EventLoop::TickDueTimer(TimePoint now) {
   const std::shared_ptr<TimerCallback> tick = timer.tick;
   (*tick)(id);
   return true;
+}
+
+void EventLoop::Wake() {
+  // A copy: the handler may replace itself.
+  if (const WakeHandler wake = wake_) wake();
 }
 
 void EventLoop::Schedule(TimerId id, Timer& timer, TimePoint due) {

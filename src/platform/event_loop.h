@@ -36,6 +36,9 @@ class EventLoop {
   // Non-zero, and never given to two timers that run at the same time anywhere in the process.
   using TimerId = uint32_t;
   using TimerCallback = std::function<void(TimerId)>;
+  // Told that the loop has new work: a task was queued or a timer started, so the earliest
+  // moment the loop must run again may have moved closer.
+  using WakeHandler = std::function<void()>;
 
   static constexpr TimerId kNoTimer = 0;
   // Shorter intervals (zero, negative) are raised to this one.
@@ -80,6 +83,12 @@ class EventLoop {
   // Makes the innermost Run()/RunFor() return once the task or tick in progress returns.
   void Quit() { quitRequested_ = true; }
 
+  // A host whose own event loop drives this one (instead of Run) arms its wake-ups from
+  // these: the handler (empty: none) runs after each PostTask and StartTimer, and
+  // NextDueTime says when the earliest timer is due (nothing: no timer will come due).
+  void SetWakeHandler(WakeHandler handler) { wake_ = std::move(handler); }
+  std::optional<TimePoint> NextDueTime() const;
+
   // Lets pending work run without waiting: the tasks queued when called (tasks they post
   // wait for the next call), then each timer due now, once, in tick order. The clock does
   // not move.
@@ -111,10 +120,10 @@ class EventLoop {
   // Runs up to `count` tasks from the front of the queue (fewer when stopOnQuit and Quit()
   // was called).
   void RunQueuedTasks(size_t count, bool stopOnQuit);
-  std::optional<TimePoint> NextDueTime() const;
   // Ticks the earliest timer due at `now`, if any, after rescheduling it.
   bool TickDueTimer(TimePoint now);
   void Schedule(TimerId id, Timer& timer, TimePoint due);
+  void Wake();
 
   std::unique_ptr<Clock> clock_;
   std::deque<Task> tasks_;
@@ -122,6 +131,7 @@ class EventLoop {
   std::set<DueEntry> schedule_;
   uint64_t nextStartOrder_ = 0;
   bool quitRequested_ = false;
+  WakeHandler wake_;
 
   // The thread's loops, newest first (see Current()).
   EventLoop* older_ = nullptr;

@@ -2,7 +2,8 @@
 # tests/consumer/run.sh MODE PROJECT_BUILD_DIR WORK_DIR [CMAKE_ARGS...]: builds the consumer
 # program in Release against the project and runs it. MODE: subdirectory (adds the source
 # tree), package (find_package from an install tree of PROJECT_BUILD_DIR) or pkg-config
-# (the compiler driven by pkg-config's flags from the same install tree).
+# (the compiler driven by pkg-config's flags from the same install tree) or package-qt (the
+# Qt host's program, from the package's component "qt", run on the offscreen platform).
 set -euo pipefail
 mode=$1 project_build=$2 work=$3; shift 3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,6 +24,13 @@ case $mode in
       -DWAYBAND_CONSUME=package -DCMAKE_PREFIX_PATH="$work/prefix" "$@"
     cmake --build "$work/build"
     exe=$work/build/consumer ;;
+  package-qt)
+    install_tree
+    cmake -S "$here" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DWAYBAND_CONSUME=package -DWAYBAND_CONSUME_QT=ON -DCMAKE_PREFIX_PATH="$work/prefix" "$@"
+    cmake --build "$work/build"
+    export QT_QPA_PLATFORM=offscreen
+    exe=$work/build/consumer_qt ;;
   pkg-config)
     install_tree
     libdir=$(find "$work/prefix" -name wayband.pc -printf '%h\n' | head -n 1)

@@ -2,6 +2,7 @@
 // byte for byte, and the example that loads it renders the same pixels.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,7 +30,11 @@ int RunTool(std::vector<std::string> args) {
 }
 
 TEST(FormScenes, TheLoadedExampleMatchesTheDesignedOne) {
-  const fs::path examples = fs::path(__FILE__).parent_path() / ".." / ".." / "examples";
+  // From the test data folder, which ctest names with its full path (a compiler cache may
+  // make __FILE__ relative to the build folder).
+  const char* data = std::getenv("WAYBAND_TEST_DATA");
+  ASSERT_NE(data, nullptr);
+  const fs::path examples = fs::path(data) / ".." / ".." / "examples";
   const fs::path dir = fs::path(::testing::TempDir()) / "wayband-form-scenes";
   fs::create_directories(dir);
   ASSERT_EQ(RunTool({"--save-form", (dir / "saved.json").string(),
