@@ -161,6 +161,21 @@ Step ReadStep(const Context& c, const Field& entry, const std::set<std::string>&
 
 }  // namespace
 
+std::string ReadDesktop(const SceneReader& reader, const Field& object) {
+  const auto desktop = reader.Member(object, "desktop");
+  if (!desktop) return std::string(platform::kDefaultDesktopPreset);
+  std::string name = reader.String(*desktop, "desktop");
+  if (!platform::FindDesktopPreset(name))
+    reader.Fail(*desktop, "unknown desktop \"" + name + "\"; presets are " + PresetNames());
+  return name;
+}
+
+double ReadTwipsPerPixel(const SceneReader& reader, const Field& object) {
+  const auto tpp = reader.Member(object, "twipsPerPixel");
+  return tpp ? reader.Number(*tpp, "twipsPerPixel", 1.0, kMaxTwipsPerPixel)
+             : platform::kDefaultTwipsPerPixel;
+}
+
 Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDirectory,
                 const Warn& warn) {
   const Context c{reader, {reader, sceneDirectory, warn}};
@@ -171,18 +186,8 @@ Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDir
                          "initialProperties", "panels", "properties", "steps"},
                         "a scene");
   Scene scene;
-  scene.desktop = std::string(platform::kDefaultDesktopPreset);
-  if (auto desktop = reader.Member(root, "desktop")) {
-    scene.desktop = reader.String(*desktop, "desktop");
-    if (!platform::FindDesktopPreset(scene.desktop)) {
-      reader.Fail(*desktop,
-                  "unknown desktop \"" + scene.desktop + "\"; presets are " + PresetNames());
-    }
-  }
-  scene.twipsPerPixel = platform::kDefaultTwipsPerPixel;
-  if (auto tpp = reader.Member(root, "twipsPerPixel")) {
-    scene.twipsPerPixel = reader.Number(*tpp, "twipsPerPixel", 1.0, kMaxTwipsPerPixel);
-  }
+  scene.desktop = ReadDesktop(reader, root);
+  scene.twipsPerPixel = ReadTwipsPerPixel(reader, root);
   std::tie(scene.width, scene.height) = std::pair{kDefaultWidth, kDefaultHeight};
   if (auto size = reader.Member(root, "size"))
     std::tie(scene.width, scene.height) = ReadSize(reader, *size);
