@@ -248,9 +248,10 @@ def bmp_bytes(rows):
 
 
 def flattened(rows, background):
-    """Straight-alpha rows composited over an opaque colour, alpha dropped."""
-    return [[tuple(int(round(p[i] * p[3] / 255 + background[i] * (255 - p[3]) / 255))
-                   for i in range(3)) + (255,) for p in row] for row in rows]
+    """Straight-alpha rows made opaque: pixels at least half covered keep their colour,
+    the others take the background colour (no blend, so no fringe of it remains)."""
+    return [[p[:3] + (255,) if p[3] >= 128 else tuple(background) + (255,) for p in row]
+            for row in rows]
 
 
 def gif_bytes(rows):
@@ -285,15 +286,15 @@ def gif_bytes(rows):
             b"," + struct.pack("<HHHHB", 0, 0, width, height, 0) + b"\x08" + blocks + b";")
 
 
-# The icon page's example: icons in the picture formats, drawn over white, which the
-# import keys out as their background.
-WHITE = (255, 255, 255)
+# The icon page's example: icons in the picture formats, drawn over magenta, which the
+# import keys out as their background and which pictures are drawn transparent in.
+MAGENTA = (255, 0, 255)
 PAGE_ICONS = {
-    "star.bmp": lambda: bmp_bytes(flattened(render(star(), 16), WHITE)),
-    "globe.gif": lambda: gif_bytes(flattened(render(globe(), 32), WHITE)),
+    "star.bmp": lambda: bmp_bytes(flattened(render(star(), 16), MAGENTA)),
+    "globe.gif": lambda: gif_bytes(flattened(render(globe(), 32), MAGENTA)),
     "pointer.cur": lambda: ico_bytes([render(check(), 32)], kind=2, hotspot=(4, 4)),
-    "chart.bmp": lambda: bmp_bytes(flattened(render(chart(), 24), WHITE)),
-    "note.gif": lambda: gif_bytes(flattened(render(note(), 16), WHITE)),
+    "chart.bmp": lambda: bmp_bytes(flattened(render(chart(), 24), MAGENTA)),
+    "note.gif": lambda: gif_bytes(flattened(render(note(), 16), MAGENTA)),
     "gear.cur": lambda: ico_bytes([render(gear(), 32)], kind=2, hotspot=(16, 16)),
 }
 
