@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -129,9 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RenderTool, APageSceneRendersThePageBeforeAndAfterEachAction) {
-  const char* data = std::getenv("WAYBAND_TEST_DATA");
   const fs::path ico =
-      fs::path(data ? data : "") / ".." / ".." / "examples" / "assets" / "mail.ico";
+      fs::path(__FILE__).parent_path() / ".." / ".." / "examples" / "assets" / "mail.ico";
   const fs::path scene = Write(R"({"iconPage": {"edits": "InternalAlphaImg", "actions": [
       {"browse": {"file": ")" + ico.string() +
                                R"(", "key": "mail"}},
