@@ -8,11 +8,12 @@ install(TARGETS wayband wayband_headless EXPORT waybandTargets
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(DIRECTORY include/wayband DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # The headless host's headers and the parts of the host contract they build on: the
-# platform's types, the host interfaces and the tooltip display. The text engine and the
+# platform's types, the host interfaces and the tooltip display (the icon page's designer
+# builds on the library's internals and stays behind). The text engine and the
 # image codecs stay inside the library.
 set(WAYBAND_INTERNAL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/wayband/internal)
 install(DIRECTORY hosts/headless DESTINATION ${WAYBAND_INTERNAL_INCLUDEDIR}
-        FILES_MATCHING PATTERN "*.h")
+        FILES_MATCHING PATTERN "*.h" PATTERN "icon_page_designer.h" EXCLUDE)
 install(DIRECTORY src/platform DESTINATION ${WAYBAND_INTERNAL_INCLUDEDIR}
         FILES_MATCHING PATTERN "*.h" PATTERN "text" EXCLUDE PATTERN "image_codecs" EXCLUDE)
 install(FILES src/platform/text/logical_font.h

@@ -3,8 +3,11 @@
 
 Icons are drawn from simple shapes in unit coordinates with 8 x 8 samples per pixel and
 written as multi-size icon files (16, 24, 32 and 48 pixels, 32-bit with alpha and an AND
-mask) or as 48-pixel PNG files. Pictures are small 24-bit BMP tiles. Only the standard
-library is used; run it from anywhere to rewrite the files next to it.
+mask) or as 48-pixel PNG files. Pictures are small 24-bit BMP tiles. The icon page's
+example also imports icons in the other formats the page offers: BMP, GIF and cursor
+files, drawn here too (swatch.jpg is a copy of the
+import tests' tests/data/import/base.jpg). Only the standard library is used; run it from
+anywhere to rewrite the files next to it.
 """
 import math
 import os
@@ -217,14 +220,17 @@ def dib_bytes(rows):
     return header + colour + mask
 
 
-def ico_bytes(images):
-    out = struct.pack("<HHH", 0, 1, len(images))
+def ico_bytes(images, kind=1, hotspot=None):
+    """An icon file (kind 1) or a cursor file (kind 2, whose entries give the hotspot)."""
+    out = struct.pack("<HHH", 0, kind, len(images))
     offset = 6 + 16 * len(images)
     data = b""
     for rows in images:
         size = len(rows)
         body = dib_bytes(rows)
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(body), offset)
+        planes, bits = hotspot if hotspot else (1, 32)
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, planes, bits, len(body),
+                           offset)
         offset += len(body)
         data += body
     return out + data
@@ -239,6 +245,58 @@ def bmp_bytes(rows):
     header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835,
                          0, 0)
     return b"BM" + struct.pack("<IHHI", 14 + 40 + len(pixels), 0, 0, 54) + header + pixels
+
+
+def flattened(rows, background):
+    """Straight-alpha rows made opaque: pixels at least half covered keep their colour,
+    the others take the background colour (no blend, so no fringe of it remains)."""
+    return [[p[:3] + (255,) if p[3] >= 128 else tuple(background) + (255,) for p in row]
+            for row in rows]
+
+
+def gif_bytes(rows):
+    """A GIF of the rows' colours (at most 256), LZW-coded with 9-bit codes only: a clear
+    code before the table would outgrow them."""
+    height, width = len(rows), len(rows[0])
+    colours = sorted({p[:3] for row in rows for p in row})
+    assert len(colours) <= 256, "a GIF holds at most 256 colours"
+    index = {c: i for i, c in enumerate(colours)}
+    table = b"".join(bytes(c) for c in colours) + b"\0" * 3 * (256 - len(colours))
+    clear, end = 256, 257
+    codes = []
+    pixels = [index[p[:3]] for row in rows for p in row]
+    for i, value in enumerate(pixels):
+        if i % 250 == 0:
+            codes.append(clear)
+        codes.append(value)
+    codes.append(end)
+    acc, nbits, packed = 0, 0, bytearray()
+    for code in codes:
+        acc |= code << nbits
+        nbits += 9
+        while nbits >= 8:
+            packed.append(acc & 0xFF)
+            acc >>= 8
+            nbits -= 8
+    if nbits:
+        packed.append(acc & 0xFF)
+    blocks = b"".join(bytes((len(packed[i:i + 255]),)) + bytes(packed[i:i + 255])
+                      for i in range(0, len(packed), 255)) + b"\0"
+    return (b"GIF89a" + struct.pack("<HHBBB", width, height, 0xF7, 0, 0) + table +
+            b"," + struct.pack("<HHHHB", 0, 0, width, height, 0) + b"\x08" + blocks + b";")
+
+
+# The icon page's example: icons in the picture formats, drawn over magenta, which the
+# import keys out as their background and which pictures are drawn transparent in.
+MAGENTA = (255, 0, 255)
+PAGE_ICONS = {
+    "star.bmp": lambda: bmp_bytes(flattened(render(star(), 16), MAGENTA)),
+    "globe.gif": lambda: gif_bytes(flattened(render(globe(), 32), MAGENTA)),
+    "pointer.cur": lambda: ico_bytes([render(check(), 32)], kind=2, hotspot=(4, 4)),
+    "chart.bmp": lambda: bmp_bytes(flattened(render(chart(), 24), MAGENTA)),
+    "note.gif": lambda: gif_bytes(flattened(render(note(), 16), MAGENTA)),
+    "gear.cur": lambda: ico_bytes([render(gear(), 32)], kind=2, hotspot=(16, 16)),
+}
 
 
 # --- Background pictures -------------------------------------------------------------------
@@ -283,6 +341,9 @@ def main():
     for name, draw in PICTURES.items():
         with open(os.path.join(HERE, name), "wb") as f:
             f.write(bmp_bytes(draw()))
+    for name, make in PAGE_ICONS.items():
+        with open(os.path.join(HERE, name), "wb") as f:
+            f.write(make())
 
 
 if __name__ == "__main__":

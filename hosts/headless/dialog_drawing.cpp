@@ -25,6 +25,8 @@ constexpr int32_t kEntryHeight = 16;
 constexpr int32_t kCheckSide = 13;
 constexpr int32_t kEntryTextLeft = 18;
 constexpr int32_t kListInset = 2;
+// Text boxes: the text's distance from the left and right edges.
+constexpr int32_t kTextBoxInset = 4;
 // Screen dots per inch the point size converts at (the twips per pixel set the layout).
 constexpr double kPointsPerInch = 72.0;
 constexpr double kTwipsPerInch = 1440.0;
@@ -43,26 +45,48 @@ class Painter {
     PaintCaption(window);
     client_ = {window.left + kFrame, window.top + kFrame + kCaptionHeight, window.right - kFrame,
                window.bottom - kFrame};
+    PaintItems();
+  }
+
+  // The client area alone, its top-left corner at `at`.
+  void PaintClient() {
+    const platform::Size size = DialogClientSize(dialog_, tppX_, tppY_);
+    client_ = {at_.x, at_.y, at_.x + size.cx, at_.y + size.cy};
+    Fill(client_, platform::COLOR_BTNFACE);
+    PaintItems();
+  }
+
+ private:
+  void PaintItems() {
     const platform::Font font = dc_.SelectFont(platform::CreateFontIndirect(DialogFont(false)));
     const platform::BackgroundMode mode = dc_.SetBkMode(platform::BackgroundMode::kTransparent);
     const platform::ColorRef color = dc_.TextColor();
     for (size_t i = 0; i < dialog_.items.size(); ++i) {
       const bool enabled = i < dialog_.enabled.size() ? dialog_.enabled[i] : true;
-      PaintItem(dialog_.items[i], enabled);
+      PaintItemInFont(i, enabled);
     }
     dc_.SetTextColor(color);
     dc_.SetBkMode(mode);
     dc_.SelectFont(font);
   }
 
- private:
-  platform::LogFont DialogFont(bool bold) const {
+  // An item with a face of its own is drawn in it at the dialog's size.
+  void PaintItemInFont(size_t i, bool enabled) {
+    const host::DialogItem& item = dialog_.items[i];
+    if (item.fontName.empty()) return PaintItem(i, enabled);
+    const platform::Font font =
+        dc_.SelectFont(platform::CreateFontIndirect(DialogFont(false, item.fontName)));
+    PaintItem(i, enabled);
+    dc_.SelectFont(font);
+  }
+
+  platform::LogFont DialogFont(bool bold, const std::string& faceName = {}) const {
     platform::LogFont font;
     const double dotsPerInch = kTwipsPerInch / tppY_;
     font.lfHeight = -static_cast<int32_t>(
         platform::RoundToLong(dialog_.fontSize * dotsPerInch / kPointsPerInch));
     font.lfWeight = bold ? platform::FW_BOLD : platform::FW_NORMAL;
-    platform::SetFaceName(font, dialog_.fontName);
+    platform::SetFaceName(font, faceName.empty() ? dialog_.fontName : faceName);
     return font;
   }
 
@@ -147,7 +171,8 @@ class Painter {
     }
   }
 
-  void PaintItem(const host::DialogItem& item, bool enabled) {
+  void PaintItem(size_t i, bool enabled) {
+    const host::DialogItem& item = dialog_.items[i];
     const Rect r = ItemRect(item);
     const platform::ColorRef text = platform::GetSysColor(platform::COLOR_BTNTEXT);
     switch (item.kind) {
@@ -165,7 +190,31 @@ class Painter {
       case host::DialogItemKind::kButton:
         PaintButton(item, r, enabled);
         break;
+      case host::DialogItemKind::kTextBox:
+        PaintTextBox(r, i < dialog_.texts.size() ? dialog_.texts[i] : std::string());
+        break;
+      case host::DialogItemKind::kPicture:
+        PaintPicture(r, i < dialog_.images.size() ? dialog_.images[i] : nullptr);
+        break;
     }
+  }
+
+  void PaintTextBox(const Rect& r, const std::string& text) {
+    Fill(r, platform::COLOR_WINDOW);
+    Sunken(r);
+    Text(text, {r.left + kTextBoxInset, r.top, r.right - kTextBoxInset, r.bottom},
+         platform::DT_SINGLELINE | platform::DT_VCENTER | platform::DT_NOPREFIX,
+         platform::GetSysColor(platform::COLOR_WINDOWTEXT));
+  }
+
+  // The model's pixels from the item's top-left corner, clipped to the item.
+  void PaintPicture(const Rect& r, const platform::BitmapHandle& image) {
+    if (!image) return;
+    const platform::Size size = platform::GetBitmapSize(image.get());
+    const auto source = platform::DrawingContext::CreateCompatible(&dc_);
+    source->SelectBitmap(image);
+    platform::BitBlt(dc_, r.left, r.top, std::min(size.cx, r.Width()),
+                     std::min(size.cy, r.Height()), source.get(), 0, 0, platform::SRCCOPY);
   }
 
   void PaintCheckList(const Rect& r) {
@@ -248,19 +297,35 @@ class Painter {
   Rect client_;
 };
 
+bool UsableDensity(double twipsPerPixelX, double twipsPerPixelY) {
+  return twipsPerPixelX >= 1.0 && twipsPerPixelY >= 1.0 && std::isfinite(twipsPerPixelX) &&
+         std::isfinite(twipsPerPixelY);
+}
+
 }  // namespace
+
+platform::Size DialogClientSize(const DialogSnapshot& dialog, double twipsPerPixelX,
+                                double twipsPerPixelY) {
+  return {platform::TwipsToPixels(dialog.clientWidth, twipsPerPixelX),
+          platform::TwipsToPixels(dialog.clientHeight, twipsPerPixelY)};
+}
 
 platform::Size DialogWindowSize(const DialogSnapshot& dialog, double twipsPerPixelX,
                                 double twipsPerPixelY) {
-  return {
-      platform::TwipsToPixels(dialog.clientWidth, twipsPerPixelX) + 2 * kFrame,
-      platform::TwipsToPixels(dialog.clientHeight, twipsPerPixelY) + 2 * kFrame + kCaptionHeight};
+  const platform::Size client = DialogClientSize(dialog, twipsPerPixelX, twipsPerPixelY);
+  return {client.cx + 2 * kFrame, client.cy + 2 * kFrame + kCaptionHeight};
 }
 
 void DrawDialog(platform::DrawingContext& dc, const DialogSnapshot& dialog, Point at,
                 double twipsPerPixelX, double twipsPerPixelY) {
-  if (twipsPerPixelX < 1.0 || twipsPerPixelY < 1.0 || !std::isfinite(twipsPerPixelY)) return;
+  if (!UsableDensity(twipsPerPixelX, twipsPerPixelY)) return;
   Painter(dc, dialog, at, twipsPerPixelX, twipsPerPixelY).Paint();
+}
+
+void DrawDialogClient(platform::DrawingContext& dc, const DialogSnapshot& dialog, Point at,
+                      double twipsPerPixelX, double twipsPerPixelY) {
+  if (!UsableDensity(twipsPerPixelX, twipsPerPixelY)) return;
+  Painter(dc, dialog, at, twipsPerPixelX, twipsPerPixelY).PaintClient();
 }
 
 }  // namespace wayband::headless

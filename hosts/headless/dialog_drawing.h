@@ -4,7 +4,9 @@
 // twips) in the dialog's font. Labels are plain text; etched rules a shadow line over a
 // highlight line; check lists a sunken white box of entries, each with a check box, the
 // current entry highlighted; buttons raised with their caption centred and the access key
-// underlined, greyed when disabled, the default one framed.
+// underlined, greyed when disabled, the default one framed; text boxes a sunken white box
+// with their text; pictures the model's pixels. An item with a face of its own (the arrow
+// glyphs of a symbol font) is drawn in it.
 #pragma once
 
 #include "headless/dialog_host.h"
@@ -13,7 +15,9 @@
 
 namespace wayband::headless {
 
-// The dialog's window, frame and caption bar included, in pixels.
+// The dialog's client area, and its window with frame and caption bar, in pixels.
+platform::Size DialogClientSize(const DialogSnapshot& dialog, double twipsPerPixelX,
+                                double twipsPerPixelY);
 platform::Size DialogWindowSize(const DialogSnapshot& dialog, double twipsPerPixelX,
                                 double twipsPerPixelY);
 
@@ -21,5 +25,9 @@ platform::Size DialogWindowSize(const DialogSnapshot& dialog, double twipsPerPix
 // context's colours, mode and font are left as they were.
 void DrawDialog(platform::DrawingContext& dc, const DialogSnapshot& dialog, platform::Point at,
                 double twipsPerPixelX, double twipsPerPixelY);
+// Draws the client area alone (a page shown inside another window's frame) with its
+// top-left corner at `at`.
+void DrawDialogClient(platform::DrawingContext& dc, const DialogSnapshot& dialog,
+                      platform::Point at, double twipsPerPixelX, double twipsPerPixelY);
 
 }  // namespace wayband::headless

@@ -4,6 +4,28 @@ namespace wayband::headless {
 
 namespace {
 
+// The default and cancel buttons close a dialog.
+bool ClosesDialog(const host::ModalDialog& dialog, const std::string& name) {
+  for (const host::DialogItem& item : dialog.Items()) {
+    if (item.name == name) return item.isDefault || item.isCancel;
+  }
+  return false;
+}
+
+// A copy of what a picture item shows, or null.
+platform::BitmapHandle CopyImage(const platform::DrawingContext* image) {
+  if (!image || !image->bitmap()) return nullptr;
+  const platform::Size size = platform::GetBitmapSize(image->bitmap().get());
+  platform::BitmapHandle copy = platform::CreateCompatibleBitmap(*image, size.cx, size.cy);
+  if (!copy) return nullptr;
+  const auto dc = platform::DrawingContext::CreateCompatible(image);
+  dc->SelectBitmap(copy);
+  platform::BitBlt(*dc, 0, 0, size.cx, size.cy, image, 0, 0, platform::SRCCOPY);
+  return copy;
+}
+
+}  // namespace
+
 void Perform(host::ModalDialog& dialog, const DialogAction& action) {
   switch (action.kind) {
     case DialogAction::Kind::kClickButton:
@@ -15,21 +37,17 @@ void Perform(host::ModalDialog& dialog, const DialogAction& action) {
     case DialogAction::Kind::kSetTicked:
       dialog.SetTicked(action.name, action.entry, action.ticked);
       break;
+    case DialogAction::Kind::kSetText:
+      dialog.SetItemText(action.name, action.text);
+      break;
+    case DialogAction::Kind::kClickPicture:
+      dialog.ClickPicture(action.name, action.x, action.y);
+      break;
     case DialogAction::Kind::kClose:
       dialog.Close();
       break;
   }
 }
-
-// The default and cancel buttons close a dialog.
-bool ClosesDialog(const host::ModalDialog& dialog, const std::string& name) {
-  for (const host::DialogItem& item : dialog.Items()) {
-    if (item.name == name) return item.isDefault || item.isCancel;
-  }
-  return false;
-}
-
-}  // namespace
 
 DialogSnapshot SnapshotOf(const host::ModalDialog& dialog) {
   DialogSnapshot snapshot;
@@ -41,6 +59,8 @@ DialogSnapshot SnapshotOf(const host::ModalDialog& dialog) {
   for (const host::DialogItem& item : dialog.Items()) {
     snapshot.items.push_back(item);
     snapshot.enabled.push_back(dialog.ItemEnabled(item.name));
+    snapshot.texts.push_back(dialog.ItemText(item.name));
+    snapshot.images.push_back(CopyImage(dialog.ItemImage(item.name)));
     if (item.kind == host::DialogItemKind::kCheckList) {
       snapshot.entries = dialog.ListEntries(item.name);
       snapshot.current = dialog.CurrentEntry(item.name);

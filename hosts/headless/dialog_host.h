@@ -9,16 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "platform/bitmap.h"
 #include "platform/host/modal_dialog.h"
 
 namespace wayband::headless {
 
 struct DialogAction {
-  enum class Kind { kClickButton, kClickEntry, kSetTicked, kClose };
+  enum class Kind { kClickButton, kClickEntry, kSetTicked, kSetText, kClickPicture, kClose };
   Kind kind = Kind::kClose;
-  std::string name;  // the button, or the list
+  std::string name;  // the button, the list, the text box or the picture
   int32_t entry = 0;
   bool ticked = false;
+  std::string text = {};  // kSetText
+  double x = 0.0;         // kClickPicture: twips from the picture's top-left corner
+  double y = 0.0;
 };
 
 // What a dialog shows at one moment.
@@ -29,13 +33,18 @@ struct DialogSnapshot {
   double clientWidth = 0.0;  // twips
   double clientHeight = 0.0;
   std::vector<host::DialogItem> items;
-  std::vector<bool> enabled;  // per item
+  std::vector<bool> enabled;                   // per item
+  std::vector<std::string> texts;              // per item: a text box's text, else empty
+  std::vector<platform::BitmapHandle> images;  // per item: a copy of a picture's pixels, or null
   // The check list's entries and current entry (the dialogs here have one list).
   std::vector<host::DialogListEntry> entries;
   int32_t current = -1;
 };
 
 DialogSnapshot SnapshotOf(const host::ModalDialog& dialog);
+
+// Does what the action says to the dialog, as a user would.
+void Perform(host::ModalDialog& dialog, const DialogAction& action);
 
 class DialogHost {
  public:

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "headless/environment.h"
+#include "headless/file_dialogs.h"
 #include "headless/headless_control.h"
 #include "headless/headless_site.h"
 #include "headless/message_boxes.h"
@@ -56,6 +57,11 @@ class HeadlessHost {
     return environment_.images.Image(window);
   }
 
+  // The message boxes: answers for the next ones (each box is also in Record()).
+  MessageBoxRecorder& MessageBoxes() { return messageBoxes_; }
+  // The open-file dialogs: paths chosen in the next ones, and what each asked for.
+  FileDialogScript& FileDialogs() { return fileDialogs_; }
+
   // The modal dialogs: scripted actions for the next one, and what each showed.
   DialogHost& Dialogs() { return environment_.dialogs; }
 
@@ -73,8 +79,10 @@ class HeadlessHost {
  private:
   Environment environment_;
   std::vector<std::unique_ptr<HeadlessSite>> sites_;
-  // Message boxes go into the record, answered with OK.
+  // Message boxes go into the record, answered as scripted or with their default button.
   MessageBoxRecorder messageBoxes_{environment_.record};
+  // Open-file dialogs answer with scripted paths; unscripted ones are cancelled.
+  FileDialogScript fileDialogs_;
   TipRecord tips_;
 };
 

@@ -4,9 +4,13 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+
+#include <functional>
 
 #include "platform/twips.h"
 #include "qt/qt_windows.h"
@@ -23,6 +27,21 @@ QRect PixelRect(const host::DialogItem& item, const QWidget& dialog) {
                platform::TwipsToPixels(item.width, perPixelX),
                platform::TwipsToPixels(item.height, perPixelY));
 }
+
+// A picture item: shows the model's pixels and hands left-button presses on to it.
+class PictureItem final : public QLabel {
+ public:
+  PictureItem(QWidget* parent, std::function<void(QPoint)> pressed)
+      : QLabel(parent), pressed_(std::move(pressed)) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) pressed_(event->position().toPoint());
+  }
+
+ private:
+  std::function<void(QPoint)> pressed_;
+};
 
 }  // namespace
 
@@ -71,6 +90,27 @@ void ModelDialog::Build() {
         widget = list;
         break;
       }
+      case host::DialogItemKind::kTextBox: {
+        auto* box = new QLineEdit(this);
+        const std::string name = item.name;
+        connect(box, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+          model_.SetItemText(name, text.toStdString());
+          Sync();
+        });
+        boxes_[name] = box;
+        widget = box;
+        break;
+      }
+      case host::DialogItemKind::kPicture: {
+        const std::string name = item.name;
+        auto* picture = new PictureItem(this, [this, name](QPoint at) {
+          model_.ClickPicture(name, at.x() * TwipsPerPixelX(*this), at.y() * TwipsPerPixelY(*this));
+          Sync();
+        });
+        pictures_[name] = picture;
+        widget = picture;
+        break;
+      }
       case host::DialogItemKind::kButton: {
         // The model's captions mark access keys with "&" as Qt does.
         auto* button = new QPushButton(caption, this);
@@ -111,6 +151,12 @@ void ModelDialog::Sync() {
   syncing_ = true;
   for (auto& [name, list] : lists_)
     ShowList(name, *list);
+  for (auto& [name, box] : boxes_) {
+    const QString text = QString::fromStdString(model_.ItemText(name));
+    if (box->text() != text) box->setText(text);
+  }
+  for (auto& [name, picture] : pictures_)
+    ShowPicture(name, *picture);
   for (auto& [name, widget] : items_)
     widget->setEnabled(model_.ItemEnabled(name));
   syncing_ = false;
@@ -131,6 +177,19 @@ void ModelDialog::ShowList(const std::string& name, QListWidget& list) {
     entry.setCheckState(shown.ticked ? Qt::Checked : Qt::Unchecked);
   }
   list.setCurrentRow(model_.CurrentEntry(name));
+}
+
+// The model's pixels of a picture, copied: the model repaints them after each action.
+void ModelDialog::ShowPicture(const std::string& name, QLabel& picture) {
+  const platform::DrawingContext* dc = model_.ItemImage(name);
+  const platform::BitmapHandle& bitmap = dc ? dc->bitmap() : platform::BitmapHandle{};
+  if (!bitmap) {
+    picture.clear();
+    return;
+  }
+  const QImage view(bitmap->bits().data(), bitmap->width(), bitmap->height(), bitmap->stride(),
+                    QImage::Format_RGB32);
+  picture.setPixmap(QPixmap::fromImage(view.copy()));
 }
 
 void ModelDialog::Escape() {

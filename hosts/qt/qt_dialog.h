@@ -10,6 +10,8 @@
 
 #include "platform/host/modal_dialog.h"
 
+class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -31,12 +33,15 @@ class ModelDialog final : public QDialog {
   // After each action: shows the model's state, or ends the dialog once it closed.
   void Sync();
   void ShowList(const std::string& name, QListWidget& list);
+  void ShowPicture(const std::string& name, QLabel& picture);
   // Escape presses the enabled cancel button; without one it closes the dialog.
   void Escape();
 
   host::ModalDialog& model_;
   std::map<std::string, QWidget*> items_;
   std::map<std::string, QListWidget*> lists_;
+  std::map<std::string, QLineEdit*> boxes_;
+  std::map<std::string, QLabel*> pictures_;
   std::string cancelButton_;
   bool syncing_ = false;
 };

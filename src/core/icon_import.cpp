@@ -50,6 +50,12 @@ void RemoveIcon(ControlCore& core, std::string_view key) {
   NotifyAllChanged(core);
 }
 
+void ClearIcons(ControlCore& core) {
+  if (!core.Alive()) return;
+  core.MutableState().Icons = IconStore{};
+  NotifyAllChanged(core);
+}
+
 IconStore& IconStoreOf(ControlCore& core) {
   return core.MutableState().Icons;
 }

@@ -1,5 +1,5 @@
-// The control's icon store operations: LoadIconImageFromFile, and the two the design-time
-// icon page uses (remove an icon, get the store itself).
+// The control's icon store operations: LoadIconImageFromFile, and those the design-time
+// icon page uses (remove an icon, clear them all, get the store itself).
 #pragma once
 
 #include <string>
@@ -25,6 +25,9 @@ bool LoadIconImageFromFile(ControlCore& core, const std::string& file, const std
 // Removes the icon under `key` (nothing when there is none) and tells the host that the
 // properties changed.
 void RemoveIcon(ControlCore& core, std::string_view key);
+
+// Replaces the icon store by an empty one and tells the host that the properties changed.
+void ClearIcons(ControlCore& core);
 
 // The icon store itself, not a copy.
 IconStore& IconStoreOf(ControlCore& core);

@@ -123,8 +123,41 @@ INSTANTIATE_TEST_SUITE_P(
         BadScene{"SizeMoveStep", "{\"steps\": [\n {\"sizeMove\": false}]}", 2, "takes true"},
         BadScene{"ContainerProperty",
                  "{\"panels\": [{\"container\": {\"properties\": {\n \"Colour\": 1}}}]}", 2,
-                 "\"Colour\" is not a property of _NorvaleContainer"}),
+                 "\"Colour\" is not a property of _NorvaleContainer"},
+        BadScene{"PageAction", "{\"iconPage\": {\"actions\": [\n{\"type\": \"a\"}]}}", 2,
+                 "unknown action \"type\""},
+        BadScene{"PageWay", "{\"iconPage\": {\"actions\": [\n{\"page\": \"up\"}]}}", 2,
+                 "page is \"next\" or \"previous\""},
+        BadScene{"PageEdits", "{\"iconPage\": {\n\"edits\": \"Form\"}}", 2,
+                 "edits must be \"Wayband\""},
+        BadScene{"PageAndSize", "{\"iconPage\": {},\n\"size\": {}}", 2,
+                 "unknown key \"size\" in an icon-page scene"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RenderTool, APageSceneRendersThePageBeforeAndAfterEachAction) {
+  const fs::path ico =
+      fs::path(__FILE__).parent_path() / ".." / ".." / "examples" / "assets" / "mail.ico";
+  const fs::path scene = Write(R"({"iconPage": {"edits": "InternalAlphaImg", "actions": [
+      {"browse": {"file": ")" + ico.string() +
+                               R"(", "key": "mail"}},
+      {"clickPreview": 10}, {"click": "cmdDeleteIcon"}]}})");
+  ASSERT_EQ(Run({"--state", (dir_ / "s.json").string(), scene.string(), (dir_ / "p.png").string()}),
+            kExitRendered)
+      << err_.str();
+  std::vector<Png> pages;
+  for (const char* name : {"p.png", "p-1.png", "p-2.png", "p-3.png"}) {
+    pages.push_back(ReadPng(dir_ / name));
+    EXPECT_EQ(std::tie(pages.back().width, pages.back().height), std::tuple(369u, 240u)) << name;
+  }
+  EXPECT_NE(pages[1].rgb, pages[0].rgb);  // the icon
+  EXPECT_NE(pages[2].rgb, pages[1].rgb);  // its selection
+  const auto state = [&](const char* name) {
+    return nlohmann::json::parse(std::ifstream(dir_ / name));
+  };
+  EXPECT_EQ(state("s-2.json")["selectedKey"], "mail");
+  EXPECT_EQ(state("s-2.json")["icons"], nlohmann::json::array({"mail"}));
+  EXPECT_EQ(state("s-3.json")["icons"], nlohmann::json::array());
+}
 
 TEST_F(RenderTool, AMissingSceneAndBadCommandLinesExitWith2) {
   EXPECT_EQ(Run({(dir_ / "none.json").string(), (dir_ / "out.png").string()}), kExitBadInput);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "page_scene.h"
 #include "png_output.h"
 #include "scene.h"
 #include "scene_render.h"
@@ -64,37 +65,56 @@ std::filesystem::path Numbered(const std::filesystem::path& path, size_t step) {
   return numbered;
 }
 
-bool WriteState(const WaybandInspection& state, nlohmann::ordered_json events,
-                const std::filesystem::path& path, std::string* error) {
-  nlohmann::ordered_json json = InspectionToJson(state);
-  json["events"] = std::move(events);
+// Writes the state file of `step` (0: before any step) and says so.
+bool WriteStateFile(const nlohmann::ordered_json& json, const std::filesystem::path& base,
+                    size_t step, std::ostream& out, std::ostream& err) {
+  const std::filesystem::path path = Numbered(base, step);
   std::ofstream file(path);
   file << json.dump(2) << "\n";
   file.close();
-  if (!file) *error = "cannot write " + path.string();
-  return static_cast<bool>(file);
+  if (!file) {
+    err << "wayband-render: cannot write " << path.string() << "\n";
+    return false;
+  }
+  out << "wrote " << path.string() << "\n";
+  return true;
 }
 
-// Writes the render after `step` (0: before any step).
-bool WriteOutputs(SceneRenderer& renderer, const Arguments& args, size_t step, std::ostream& out,
-                  std::ostream& err) {
-  const imaging::CDib32 image = renderer.Render();
-  const std::filesystem::path png = Numbered(args.output, step);
+// Writes the image of `step` (0: before any step) as OUTPUT.png or OUTPUT-N.png.
+bool WriteImage(const imaging::CDib32& image, const std::filesystem::path& output, size_t step,
+                std::ostream& out, std::ostream& err) {
+  const std::filesystem::path png = Numbered(output, step);
   std::string error;
   if (!WritePng(image, png, &error)) {
     err << "wayband-render: " << error << "\n";
     return false;
   }
   out << "wrote " << png.string() << " (" << image.Width() << "x" << image.Height() << ")\n";
-  if (args.state) {
-    const std::filesystem::path state = Numbered(*args.state, step);
-    if (!WriteState(renderer.Inspect(), renderer.TakeEvents(), state, &error)) {
-      err << "wayband-render: " << error << "\n";
-      return false;
-    }
-    out << "wrote " << state.string() << "\n";
-  }
   return true;
+}
+
+// Writes the render after `step` (0: before any step), and its state when asked.
+bool WriteOutputs(SceneRenderer& renderer, const Arguments& args, size_t step, std::ostream& out,
+                  std::ostream& err) {
+  if (!WriteImage(renderer.Render(), args.output, step, out, err)) return false;
+  if (!args.state) return true;
+  nlohmann::ordered_json json = InspectionToJson(renderer.Inspect());
+  json["events"] = renderer.TakeEvents();
+  return WriteStateFile(json, *args.state, step, out, err);
+}
+
+// An icon-page scene: the page before its actions and after each.
+int RenderPageScene(const PageScene& scene, const Arguments& args, std::ostream& out,
+                    std::ostream& err) {
+  if (args.saveForm) err << "wayband-render: --save-form is not used by icon-page scenes\n";
+  PageRenderer renderer(scene);
+  for (size_t step = 0; step <= scene.actions.size(); ++step) {
+    if (step > 0) renderer.Apply(scene.actions[step - 1]);
+    if (!WriteImage(renderer.Render(), args.output, step, out, err)) return kExitOutputFailed;
+    if (args.state && !WriteStateFile(renderer.State(), *args.state, step, out, err))
+      return kExitOutputFailed;
+  }
+  return kExitRendered;
 }
 
 }  // namespace
@@ -110,6 +130,8 @@ int RunRenderTool(std::span<const std::string_view> args, std::ostream& out, std
   try {
     const LocatedJson document = LoadSceneDocument(parsed->scene);
     const SceneReader reader(document, parsed->scene.string());
+    if (IsPageScene(reader))
+      return RenderPageScene(ReadPageScene(reader, parsed->scene.parent_path()), *parsed, out, err);
     const Scene scene = ReadScene(reader, parsed->scene.parent_path(), warn);
     SceneRenderer renderer(scene, reader, warn);
     if (!WriteOutputs(renderer, *parsed, 0, out, err)) return kExitOutputFailed;

@@ -7,6 +7,7 @@
 
 #include "color_values.h"
 #include "container_scene.h"
+#include "desktop_steps.h"
 #include "platform/desktop_presets.h"
 #include "platform/system_colors.h"
 #include "platform/twips.h"
@@ -163,6 +164,17 @@ Placeholder ReadPlaceholder(const SceneReader& r, const Field& field, const std:
   return placeholder;
 }
 
+std::string ReadDesktop(const SceneReader& reader, const Field& object) {
+  const auto desktop = reader.Member(object, "desktop");
+  return desktop ? ReadDesktopName(reader, *desktop) : std::string(platform::kDefaultDesktopPreset);
+}
+
+double ReadTwipsPerPixel(const SceneReader& reader, const Field& object) {
+  const auto tpp = reader.Member(object, "twipsPerPixel");
+  return tpp ? reader.Number(*tpp, "twipsPerPixel", 1.0, kMaxTwipsPerPixel)
+             : platform::kDefaultTwipsPerPixel;
+}
+
 Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDirectory,
                 const Warn& warn) {
   const Context c{reader, {reader, sceneDirectory, warn}};
@@ -173,13 +185,8 @@ Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDir
                          "initialProperties", "panels", "properties", "steps"},
                         "a scene");
   Scene scene;
-  scene.desktop = std::string(platform::kDefaultDesktopPreset);
-  if (auto desktop = reader.Member(root, "desktop"))
-    scene.desktop = ReadDesktopName(reader, *desktop);
-  scene.twipsPerPixel = platform::kDefaultTwipsPerPixel;
-  if (auto tpp = reader.Member(root, "twipsPerPixel")) {
-    scene.twipsPerPixel = reader.Number(*tpp, "twipsPerPixel", 1.0, kMaxTwipsPerPixel);
-  }
+  scene.desktop = ReadDesktop(reader, root);
+  scene.twipsPerPixel = ReadTwipsPerPixel(reader, root);
   std::tie(scene.width, scene.height) = std::pair{kDefaultWidth, kDefaultHeight};
   if (auto size = reader.Member(root, "size"))
     std::tie(scene.width, scene.height) = ReadSize(reader, *size);

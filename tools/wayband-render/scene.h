@@ -87,6 +87,10 @@ inline constexpr uintmax_t kMaxSceneFileBytes = uintmax_t{4} << 20;
 // Largest control side, pixels.
 inline constexpr int32_t kMaxControlSide = 4096;
 
+// The "desktop" preset and "twipsPerPixel" members of a scene object, or their defaults.
+std::string ReadDesktop(const SceneReader& reader, const Field& object);
+double ReadTwipsPerPixel(const SceneReader& reader, const Field& object);
+
 // Reads a scene; throws SceneError for a file that cannot be read or whose content is
 // wrong. `reader` must outlive the scene's use of locations (it names the file).
 Scene ReadScene(const SceneReader& reader, const std::filesystem::path& sceneDirectory,

@@ -11,10 +11,17 @@ namespace wayband::host {
 
 // Buttons and icon of a message box, combined with |.
 inline constexpr uint32_t MB_OK = 0x00000000;
+inline constexpr uint32_t MB_YESNO = 0x00000004;
+inline constexpr uint32_t MB_ICONQUESTION = 0x00000020;
 inline constexpr uint32_t MB_ICONEXCLAMATION = 0x00000030;
+inline constexpr uint32_t MB_ICONINFORMATION = 0x00000040;
+// The second button is the default one (Enter presses it).
+inline constexpr uint32_t MB_DEFBUTTON2 = 0x00000100;
 
 // The button that closed a box.
 inline constexpr int32_t IDOK = 1;
+inline constexpr int32_t IDYES = 6;
+inline constexpr int32_t IDNO = 7;
 
 // Shows the message and returns the button that closed it.
 using MessageBoxHandler =

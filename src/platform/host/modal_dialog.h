@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/drawing_context.h"
+
 namespace wayband::host {
 
 enum class DialogItemKind {
@@ -22,6 +24,10 @@ enum class DialogItemKind {
   // A list with a check box per entry.
   kCheckList,
   kButton,
+  // A one-line text box the user types into.
+  kTextBox,
+  // A picture the model paints (ItemImage) and that hears mouse presses.
+  kPicture,
 };
 
 struct DialogItem {
@@ -34,8 +40,10 @@ struct DialogItem {
   double top = 0.0;
   double width = 0.0;
   double height = 0.0;
-  bool isDefault = false;  // Enter presses it
-  bool isCancel = false;   // Escape presses it
+  bool isDefault = false;     // Enter presses it
+  bool isCancel = false;      // Escape presses it
+  std::string tooltip = {};   // shown while the mouse rests on the item; empty for none
+  std::string fontName = {};  // the item's own face at the dialog's size; empty: the dialog's
 };
 
 struct DialogListEntry {
@@ -63,6 +71,12 @@ class ModalDialog {
   virtual int32_t CurrentEntry(std::string_view list) const = 0;
   virtual bool ItemEnabled(std::string_view name) const = 0;
   virtual bool Closed() const = 0;
+  // A text box's text.
+  virtual std::string ItemText(std::string_view /*name*/) const { return {}; }
+  // A picture's pixels as the model painted them, at the item's size; null for none.
+  virtual const platform::DrawingContext* ItemImage(std::string_view /*name*/) const {
+    return nullptr;
+  }
 
   // --- What the user does (each does nothing once the dialog is closed) ------------------
   // A click on an enabled button.
@@ -71,6 +85,10 @@ class ModalDialog {
   virtual void ClickEntry(std::string_view list, int32_t entry) = 0;
   // A click on an entry's check box: it becomes current and takes the tick.
   virtual void SetTicked(std::string_view list, int32_t entry, bool ticked) = 0;
+  // The user changed a text box's text to `text`.
+  virtual void SetItemText(std::string_view /*name*/, const std::string& /*text*/) {}
+  // A press of the left button on a picture at (x, y), twips from its top-left corner.
+  virtual void ClickPicture(std::string_view /*name*/, double /*x*/, double /*y*/) {}
   // Closing by other means than a button (the close box, Escape without a cancel button).
   virtual void Close() = 0;
 };
