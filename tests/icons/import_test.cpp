@@ -113,7 +113,8 @@ TEST(PictureImport, KeysOutTheBackgroundExactlyOrWithinTwelveForJpeg) {
 
 // 16 x 15 and 13 x 13 pictures fill 16 x 16; other squares are resampled to a standard size.
 TEST(PictureImport, SmallPicturesFillSixteenAndOthersAreResampled) {
-  for (auto [width, height] : {std::pair{16, 15}, {13, 13}}) {
+  for (const auto& size : {std::pair{16, 15}, {13, 13}}) {
+    const int32_t width = size.first, height = size.second;  // clang 14 captures no bindings
     const RgbaImage image = Badge(width, height, Argb(255, 0, 128, 0));
     const CIconBytes icon = Imported("small.bmp", testing::WriteBmp(image, 24));
     ASSERT_EQ(FilledSlots(icon), (Slots{{0, 3}})) << width << "x" << height;

@@ -85,7 +85,7 @@ TEST(SurfaceLifecycle, OperationsOnAnEmptySurfaceOrWithNoContextDoNothing) {
   EXPECT_TRUE(brush.hBrush().IsNull());
   brush.PatternFill(target.hDC(), 0, 0, 2, 2);  // no brush: nothing
   brush.PatternFill(nullptr, 0, 0, 2, 2);
-  EXPECT_TRUE(PixelsAre(target, [fill](int32_t, int32_t) { return fill; }));
+  EXPECT_TRUE(PixelsAre(target, [&](int32_t, int32_t) { return fill; }));
 }
 
 // Bitmaps bottom-up, top-down and of 24 bits, given directly or as bitmap pictures, copy
