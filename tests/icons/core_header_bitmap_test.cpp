@@ -57,13 +57,13 @@ TEST_P(CoreHeaderBitmaps, DecodeEveryPixel) {
       ASSERT_EQ(decoded.At(x, y), Expected(c, x, y)) << x << "," << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PictureLoader, CoreHeaderBitmaps,
-    ::testing::Values(CoreBitmap{"core-1.bmp", 1, 2, 13, 7}, CoreBitmap{"core-4.bmp", 4, 16, 11, 5},
-                      CoreBitmap{"core-4-gap.bmp", 4, 16, 11, 5},
-                      CoreBitmap{"core-8.bmp", 8, 256, 9, 6},
-                      CoreBitmap{"core-8-short-table.bmp", 8, 100, 9, 6},
-                      CoreBitmap{"core-24.bmp", 24, 0, 7, 4}));
+INSTANTIATE_TEST_SUITE_P(PictureLoader, CoreHeaderBitmaps,
+                         ::testing::Values(CoreBitmap{"core-1.bmp", 1, 2, 13, 7},
+                                           CoreBitmap{"core-4.bmp", 4, 16, 11, 5},
+                                           CoreBitmap{"core-4-gap.bmp", 4, 16, 11, 5},
+                                           CoreBitmap{"core-8.bmp", 8, 256, 9, 6},
+                                           CoreBitmap{"core-8-short-table.bmp", 8, 100, 9, 6},
+                                           CoreBitmap{"core-24.bmp", 24, 0, 7, 4}));
 
 TEST(PictureLoader, CoreHeaderBitmapsCutShortKeepTheirSize) {
   std::vector<uint8_t> bytes = ReadImportFile("core-8.bmp");
@@ -73,7 +73,7 @@ TEST(PictureLoader, CoreHeaderBitmapsCutShortKeepTheirSize) {
   ASSERT_NE(picture, nullptr);
   const testing::RgbaImage decoded = testing::PicturePixels(*picture);
   EXPECT_EQ(decoded.At(0, 5), Expected({"", 8, 256, 9, 6}, 0, 5));  // the bottom row is there
-  bytes.resize(14 + 12 + 100);  // the colour table is cut
+  bytes.resize(14 + 12 + 100);                                      // the colour table is cut
   EXPECT_EQ(LoadPictureFromBytes(bytes), nullptr);
 }
 

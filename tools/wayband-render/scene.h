@@ -26,7 +26,8 @@
 // of a new control; what the file holds that cannot be read is reported as warnings.
 // "initialProperties" are assigned before the panels are added, as properties stored with a
 // form are; "properties" after them, so that BarsToShow can count the panels. Panel entries
-// take the panel interface's property names besides their own keys. Each step changes the scene and is rendered on its own.
+// take the panel interface's property names besides their own keys. Each step changes the scene and
+// is rendered on its own.
 #pragma once
 
 #include <cstdint>
