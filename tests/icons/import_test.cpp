@@ -241,6 +241,7 @@ TEST(PictureLoader, SizeIsInHimetricAndDamagedOrOversizedFilesAreRefused) {
   EXPECT_EQ(LoadPictureFromBytes({'x', 'y', 'z', 0}), nullptr);
   EXPECT_EQ(LoadPictureFromBytes({bmp.begin(), bmp.begin() + 30}), nullptr);
   auto huge = bmp;  // claims 20000 x 20000 pixels: refused before anything is decoded
+  ASSERT_GE(huge.size(), 26u);
   for (size_t at : {18u, 22u}) {
     huge[at] = 0x20;
     huge[at + 1] = 0x4E;
