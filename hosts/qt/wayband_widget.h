@@ -3,6 +3,7 @@
 // application's widgets in the panels, and raises the control's events as signals. Made
 // with its parent inside a window, a running control hooks that window and follows the
 // desktop through its messages; made without one, it polls the desktop's colour scheme.
+// While hidden it has no room for large bars: choose BarsToShow once it is shown.
 //
 //   wayband::qt::WaybandWidget bar(window);
 //   auto mail = bar.control().WaybandPanels().Add(wayband::Variant("mail"), {}, "Mail");
