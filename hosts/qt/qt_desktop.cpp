@@ -36,7 +36,10 @@ QtDesktop::QtDesktop() : broadcast_(QtWindows::Instance()) {
 }
 
 QtDesktop::~QtDesktop() {
-  qApp->removeEventFilter(this);
+  // Gone with the application object, which may be going already.
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->removeEventFilter(this);
+  }
 }
 
 void QtDesktop::SetFollowPalette(bool follow) {
