@@ -6,7 +6,9 @@
 
 #include "platform/desktop_settings.h"
 #include "platform/event_loop.h"
+#include "qt/qt_desktop.h"
 #include "qt/qt_event_loop.h"
+#include "qt/qt_file_dialog.h"
 #include "qt/qt_tooltips.h"
 
 namespace wayband::qt {
@@ -24,13 +26,17 @@ QtEnvironment::QtEnvironment()
     : QObject(qApp),
       loop_(std::make_unique<QtEventLoopDriver>(platform::EventLoop::Current())),
       tooltips_(std::make_unique<QtTooltips>()),
-      previousMessageBoxes_(host::SetMessageBoxHandler(ShowMessageBox)) {
+      previousMessageBoxes_(host::SetMessageBoxHandler(ShowMessageBox)),
+      previousOpenFile_(host::SetOpenFileHandler(ChooseFileToOpen)) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     platform::CurrentDesktop().SetLogicalDpi(static_cast<int>(screen->logicalDotsPerInch()));
   }
+  desktop_ = std::make_unique<QtDesktop>();
 }
 
 QtEnvironment::~QtEnvironment() {
+  desktop_.reset();
+  host::SetOpenFileHandler(std::move(previousOpenFile_));
   host::SetMessageBoxHandler(std::move(previousMessageBoxes_));
   g_environment = nullptr;
 }

@@ -92,10 +92,14 @@ std::vector<std::shared_ptr<host::ContainedControl>> QtSite::ContainedControls()
 }
 
 host::ParentObject QtSite::Parent() const {
+  if (!widget_.parentWidget()) return {};
+  // The widgets between the control and its window (splitters, layouts' widgets) only
+  // arrange it: its parent object is the nearest control widget holding it, or else the
+  // window, which is its form.
   QWidget* parent = widget_.parentWidget();
-  if (!parent) return {};
+  while (!parent->isWindow() && !qobject_cast<ImageWidget*>(parent))
+    parent = parent->parentWidget();
   const host::WindowHandle window = QtWindows::Instance().Register(parent);
-  // A top-level window is a form; any other widget holding the control is a control.
   const auto kind =
       parent->isWindow() ? host::ParentObject::Kind::kForm : host::ParentObject::Kind::kControl;
   return {kind, window, parent->objectName().toStdString()};

@@ -74,7 +74,9 @@ host::WindowHandle QtWindows::Register(QWidget* widget) {
   if (!widget) return host::kNoWindow;
   if (const auto found = handles_.find(widget); found != handles_.end()) return found->second;
   const host::WindowHandle window = next_++;
-  windows_[window].widget = widget;
+  Entry& entry = windows_[window];
+  entry.widget = widget;
+  entry.procedure = OwnProcedure();
   handles_[widget] = window;
   widget->installEventFilter(this);
   connect(widget, &QObject::destroyed, this, [this](QObject* gone) { Forget(gone); });
@@ -189,11 +191,23 @@ void QtWindows::SetMouseInputSink(host::WindowHandle window, host::MouseInputSin
 }
 
 bool QtWindows::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
-      type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) {
-    return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+      return FilterMouse(watched, event);
+    case QEvent::Move:
+    case QEvent::Resize:
+      if (watched->isWidgetType()) GeometryChanging(static_cast<QWidget*>(watched));
+      return false;
+    default:
+      return false;
   }
+}
+
+bool QtWindows::FilterMouse(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
   const auto handle = handles_.find(watched);
   if (handle == handles_.end()) return false;
   const Entry& entry = windows_.at(handle->second);

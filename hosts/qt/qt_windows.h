@@ -4,11 +4,18 @@
 // presses, moves and releases on a registered widget go to the sink set for its handle, in
 // twips of the widget; Qt's implicit grab sends the moves and the release after a press to
 // the widget that took it. One registry serves the process.
+//
+// Each registered window has a procedure slot, which a hook may chain itself in front of.
+// Qt has handled a widget's events itself by the time the host sends a message, so a
+// window's own procedure answers 0. The first move or resize the window system reports
+// of a registered top-level window that was still (the window system's, or the
+// application's, or a resize of a control inside it) sends it WM_ENTERSIZEMOVE first.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <chrono>
 #include <map>
 #include <unordered_map>
 
@@ -30,6 +37,11 @@ class QtWindows final : public QObject, public host::WindowSystem {
   QWidget* Widget(host::WindowHandle window) const;
   // The handle of the widget, or of its nearest registered ancestor; 0 for none.
   host::WindowHandle NearestWindow(const QWidget* widget) const;
+  // The user starts to move or size a registered window: it receives WM_ENTERSIZEMOVE.
+  void StartSizeMove(QWidget* window);
+  // The registered top-level `window`, or a control inside it, is about to move or change
+  // size: the start of a move or size when it was still.
+  void GeometryChanging(QWidget* window);
 
   // host::WindowSystem
   bool IsWindow(host::WindowHandle window) const override { return Widget(window) != nullptr; }
@@ -47,6 +59,10 @@ class QtWindows final : public QObject, public host::WindowSystem {
   host::MousePointer GetMousePointer(host::WindowHandle window) const override;
   void SetMousePointer(host::WindowHandle window, host::MousePointer pointer) override;
   void SetMouseInputSink(host::WindowHandle window, host::MouseInputSink* sink) override;
+  std::vector<host::WindowHandle> TopLevelWindows() const override;
+  host::WindowProcedureRef GetWindowProcedure(host::WindowHandle window) const override;
+  bool SetWindowProcedure(host::WindowHandle window, host::WindowProcedureRef procedure) override;
+  intptr_t SendMessage(host::WindowHandle window, const host::WindowMessage& message) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,11 +72,16 @@ class QtWindows final : public QObject, public host::WindowSystem {
     QPointer<QWidget> widget;
     host::MousePointer pointer = host::MousePointer::kDefault;
     host::MouseInputSink* sink = nullptr;
+    host::WindowProcedureRef procedure;
+    // When the window system last moved or sized the window.
+    std::chrono::steady_clock::time_point lastGeometryChange;
   };
 
   QtWindows() = default;
+  static host::WindowProcedureRef OwnProcedure();
   const Entry* Find(host::WindowHandle window) const;
   void Forget(const QObject* widget);
+  bool FilterMouse(QObject* watched, QEvent* event);
 
   std::map<host::WindowHandle, Entry> windows_;
   std::unordered_map<const QObject*, host::WindowHandle> handles_;

@@ -1,13 +1,12 @@
 #include "qt/wayband_widget.h"
 
-#include <QApplication>
 #include <QDynamicPropertyChangeEvent>
 #include <QShowEvent>
 #include <algorithm>
 
 #include "platform/desktop_settings.h"
 #include "platform/twips.h"
-#include "qt/palette_colors.h"
+#include "qt/qt_desktop.h"
 #include "qt/qt_environment.h"
 #include "qt/qt_windows.h"
 #include "wayband/interface_description.h"
@@ -95,7 +94,6 @@ WaybandWidget::WaybandWidget(QWidget* parent, const PropertyBag* stored, bool de
   }
   ConnectEvents();
   MirrorProperties({});
-  ApplyPalette();
 }
 
 WaybandWidget::~WaybandWidget() {
@@ -138,39 +136,25 @@ QWidget* WaybandWidget::panelWidget(const QString& key) const {
 }
 
 void WaybandWidget::setFollowPalette(bool follow) {
-  followPalette_ = follow;
-  ApplyPalette();
+  QtEnvironment::Instance().Desktop().SetFollowPalette(follow);
 }
 
-void WaybandWidget::ApplyPalette() {
-  if (!followPalette_) return;
-  // Listeners of the desktop (the control's hook, once it watches the form) hear of the
-  // change; the control's scheme poll notices it too.
-  platform::CurrentDesktop().Assign(DesktopFromPalette(QApplication::palette(), logicalDpiY()));
+bool WaybandWidget::followsPalette() const {
+  return QtEnvironment::Instance().Desktop().FollowsPalette();
 }
 
 void WaybandWidget::resizeEvent(QResizeEvent* event) {
   ImageWidget::resizeEvent(event);
+  // Qt's layouts resize a control while its window stays as it is (a splitter between
+  // them dragged, a layout changed): that too starts a size, so that automatic hiding
+  // returns to the bars shown now rather than to those of the window's last size.
+  QtWindows::Instance().GeometryChanging(window());
   site_->Resized();
 }
 
 void WaybandWidget::showEvent(QShowEvent* event) {
   ImageWidget::showEvent(event);
   if (!event->spontaneous()) site_->Shown();
-}
-
-void WaybandWidget::changeEvent(QEvent* event) {
-  ImageWidget::changeEvent(event);
-  switch (event->type()) {
-    case QEvent::PaletteChange:
-    case QEvent::ApplicationPaletteChange:
-    case QEvent::StyleChange:
-    case QEvent::ThemeChange:
-      ApplyPalette();
-      break;
-    default:
-      break;
-  }
 }
 
 bool WaybandWidget::event(QEvent* event) {

@@ -1,6 +1,9 @@
 // WaybandWidget: the Wayband navigation bar as a Qt widget. It owns the control and its
 // site, paints the control's window image, passes mouse input and timers on, places the
-// application's widgets in the panels, and raises the control's events as signals.
+// application's widgets in the panels, and raises the control's events as signals. Made
+// with its parent inside a window, a running control hooks that window and follows the
+// desktop through its messages; made without one, it polls the desktop's colour scheme.
+// While hidden it has no room for large bars: choose BarsToShow once it is shown.
 //
 //   wayband::qt::WaybandWidget bar(window);
 //   auto mail = bar.control().WaybandPanels().Add(wayband::Variant("mail"), {}, "Mail");
@@ -55,9 +58,10 @@ class WaybandWidget : public ImageWidget, private SiteListener {
   std::shared_ptr<host::ContainedControl> contain(QWidget* widget);
 
   // While true (the default) the desktop's colours follow the application's palette:
-  // each palette, style or theme change sets them, and the control repaints in them.
+  // each palette, style or theme change sets them, and the control repaints in them. The
+  // desktop is the process's, so this chooses for every control of the application.
   void setFollowPalette(bool follow);
-  bool followsPalette() const { return followPalette_; }
+  bool followsPalette() const;
 
   // Wide enough for the captions, tall enough for every visible bar above a panel area
   // of kPreferredPanelRows bar heights.
@@ -79,12 +83,10 @@ class WaybandWidget : public ImageWidget, private SiteListener {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
   void ConnectEvents();
-  void ApplyPalette();
   // The control's properties copied into the widget's (all of them for an empty name).
   void MirrorProperties(std::string_view name);
   // SiteListener
@@ -94,7 +96,6 @@ class WaybandWidget : public ImageWidget, private SiteListener {
   std::unique_ptr<QtSite> site_;
   std::unique_ptr<Wayband> control_;
   std::vector<ScopedConnection> connections_;
-  bool followPalette_ = true;
   bool mirroring_ = false;
 };
 

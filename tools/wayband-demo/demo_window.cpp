@@ -12,15 +12,21 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "panel_views.h"
 #include "platform/desktop_presets.h"
+#include "qt/norvale_container_widget.h"
 #include "qt/wayband_widget.h"
+#include "wayband/norvale_container.h"
 #include "wayband/wayband.h"
 
 namespace wayband_demo {
 
 namespace {
+
+// The large bars the window starts with.
+constexpr int kStartBars = 4;
 
 QWidget* ReadingArea(QLabel*& heading) {
   auto* area = new QWidget;
@@ -58,11 +64,26 @@ QWidget* ReadingArea(QLabel*& heading) {
   return area;
 }
 
+// The view inside a captioned container that fills its area below the bar, with the
+// panel's icon and caption.
+QWidget* Captioned(QWidget* view, const PanelInfo& info, const QString& iconFile) {
+  auto* box = new wayband::qt::NorvaleContainerWidget;
+  box->setObjectName(QString(info.key) + "Container");
+  wayband::NorvaleContainer& container = box->container();
+  container.AddIconFromFile(iconFile.toStdString(), info.key);
+  container.SetCaption(info.caption);
+  container.SetAutoSizeControls(true);
+  box->addWidget(view);
+  return box;
+}
+
 }  // namespace
 
 DemoWindow::DemoWindow(const QString& iconFolder) {
   setWindowTitle("Wayband demo");
-  auto* split = new QSplitter(Qt::Horizontal);
+  // The bar is made inside the window, so that it hooks the window and follows the
+  // desktop through its messages.
+  auto* split = new QSplitter(Qt::Horizontal, this);
   bar_ = new wayband::qt::WaybandWidget(split);
   bar_->setObjectName("Wayband1");
   split->addWidget(bar_);
@@ -111,14 +132,19 @@ void DemoWindow::AddPanels(const QString& iconFolder) {
     panel->SetToolTipText(info.toolTip);
     QWidget* view = info.makeView();
     view->setObjectName(QString(info.key) + "View");
-    bar_->setPanelWidget(info.key, view);
+    bar_->setPanelWidget(info.key, info.captioned ? Captioned(view, info, file) : view);
   }
-  control.SetBarsToShow(4);
   control.SetRedraw(true);
   if (auto first = control.WaybandPanels().Item(wayband::Variant(int32_t{1}))) {
     first->SetSelected(true);
     ShowPanel(QString::fromStdString(first->Caption()));
   }
+}
+
+void DemoWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // A hidden bar has no room for large bars: they are chosen once it has its size.
+  if (std::exchange(firstShow_, false)) bar_->control().SetBarsToShow(kStartBars);
 }
 
 void DemoWindow::BuildMenus() {

@@ -30,6 +30,9 @@ class DemoWindow final : public QMainWindow {
   // Chooses a desktop preset by name, or kFollowDesktop, as the Desktop menu does.
   void ChooseDesktop(const QString& name);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void AddPanels(const QString& iconFolder);
   void BuildMenus();
@@ -42,6 +45,7 @@ class DemoWindow final : public QMainWindow {
   QLabel* lastEvent_;
   QMenu* chevronMenu_ = nullptr;
   QActionGroup* desktops_ = nullptr;
+  bool firstShow_ = true;
 };
 
 }  // namespace wayband_demo

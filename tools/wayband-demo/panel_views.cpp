@@ -91,12 +91,12 @@ QWidget* Notes() {
 }
 
 constexpr std::array kPanels{
-    PanelInfo{"mail", "Mail", "inbox.ico", "Mail", MailFolders},
-    PanelInfo{"calendar", "Calendar", "agenda.ico", "Calendar", Calendar},
-    PanelInfo{"contacts", "Contacts", "people.ico", "Contacts", Contacts},
-    PanelInfo{"tasks", "Tasks", "checklist.png", "Tasks", Tasks},
-    PanelInfo{"notes", "Notes", "memo.png", "Notes", Notes},
-    PanelInfo{"folders", "Folder List", "folders.png", "Folder List", FolderList},
+    PanelInfo{"mail", "Mail", "inbox.ico", "Mail", MailFolders, false},
+    PanelInfo{"calendar", "Calendar", "agenda.ico", "Calendar", Calendar, false},
+    PanelInfo{"contacts", "Contacts", "people.ico", "Contacts", Contacts, false},
+    PanelInfo{"tasks", "Tasks", "checklist.png", "Tasks", Tasks, false},
+    PanelInfo{"notes", "Notes", "memo.png", "Notes", Notes, true},
+    PanelInfo{"folders", "Folder List", "folders.png", "Folder List", FolderList, false},
 };
 
 }  // namespace

@@ -14,6 +14,8 @@ struct PanelInfo {
   const char* icon;  // a file under the icons folder
   const char* toolTip;
   QWidget* (*makeView)();
+  // Shown inside a captioned container with the panel's icon and caption.
+  bool captioned = false;
 };
 
 // The six panels in their order on the bar.

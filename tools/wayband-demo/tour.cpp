@@ -25,11 +25,10 @@ namespace wayband_demo {
 
 namespace {
 
-// How long the tour lets things settle: a tip shows after the mouse rests 500 ms, and
-// the control notices a new colour scheme within 1250 ms.
+// How long the tour lets things settle: a tip shows after the mouse rests 500 ms. A new
+// colour scheme reaches the control through its window's messages at once.
 constexpr int kSettleMs = 150;
 constexpr int kTipMs = 800;
-constexpr int kSchemeMs = 1500;
 // The large bars the demo starts with.
 constexpr int kTourBars = 4;
 // What the screenshots show around the window.
@@ -226,7 +225,7 @@ void Tour::DragSplitter() {
 
 void Tour::SwitchSchemes() {
   window_.ChooseDesktop("High Contrast Black");
-  Wait(kSchemeMs);
+  Wait(kSettleMs);
   Shot("scheme-high-contrast-black");
   // Following the desktop: a dark palette for the application, and the control with it.
   const QPalette original = QApplication::palette();
@@ -239,11 +238,11 @@ void Tour::SwitchSchemes() {
   dark.setColor(QPalette::ButtonText, QColor(0xE6, 0xE6, 0xE6));
   window_.ChooseDesktop(kFollowDesktop);
   QApplication::setPalette(dark);
-  Wait(kSchemeMs);
+  Wait(kSettleMs);
   Shot("follow-dark-palette");
   QApplication::setPalette(original);
   window_.ChooseDesktop("Styled Metallic");
-  Wait(kSchemeMs);
+  Wait(kSettleMs);
   Shot("scheme-metallic");
 }
 
