@@ -1,4 +1,5 @@
-// Runs the registered benchmarks, then prints the registered ratios of their times.
+// Runs the registered benchmarks, then prints the registered ratios of their times and
+// the registered figures of their counters.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -16,6 +17,13 @@ std::vector<Ratio>& RatioList() {
   return ratios;
 }
 
+std::vector<Figure>& FigureList() {
+  static std::vector<Figure> figures;
+  return figures;
+}
+
+using Counters = std::map<std::string, double>;
+
 // The console output, plus each benchmark's CPU time per iteration (the median when
 // repetitions are asked for). CPU time, not wall time: the ratios compare work done, and
 // wall time swings with whatever else the machine runs.
@@ -27,15 +35,20 @@ class TimeCollector : public benchmark::ConsoleReporter {
       const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
       if (run.run_type == Run::RT_Iteration || median) {
         times_[run.run_name.str()] = run.GetAdjustedCPUTime();
+        Counters& counters = counters_[run.run_name.str()];
+        for (const auto& [name, counter] : run.counters)
+          counters[name] = counter.value;
       }
     }
     ConsoleReporter::ReportRuns(runs);
   }
 
   const std::map<std::string, double>& times() const { return times_; }
+  const std::map<std::string, Counters>& counters() const { return counters_; }
 
  private:
   std::map<std::string, double> times_;
+  std::map<std::string, Counters> counters_;
 };
 
 void PrintRatios(const std::map<std::string, double>& times) {
@@ -54,7 +67,28 @@ void PrintRatios(const std::map<std::string, double>& times) {
   }
 }
 
+void PrintFigures(const std::map<std::string, Counters>& counters) {
+  std::printf("\n%-52s %9s %6s\n", "figure (per iteration)", "value", "aim");
+  for (const Figure& figure : Figures()) {
+    const auto run = counters.find(figure.benchmark);
+    if (run == counters.end()) continue;
+    const auto counter = run->second.find(figure.counter);
+    if (counter == run->second.end()) continue;
+    std::printf("%-52s %9.3f %6.1f %s\n", figure.label.c_str(), counter->second, figure.most,
+                counter->second <= figure.most ? "met" : "MISSED");
+  }
+}
+
 }  // namespace
+
+bool AddFigure(Figure figure) {
+  FigureList().push_back(std::move(figure));
+  return true;
+}
+
+const std::vector<Figure>& Figures() {
+  return FigureList();
+}
 
 bool AddRatio(Ratio ratio) {
   RatioList().push_back(std::move(ratio));
@@ -73,6 +107,7 @@ int main(int argc, char** argv) {
   wayband::bench::TimeCollector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
   wayband::bench::PrintRatios(collector.times());
+  wayband::bench::PrintFigures(collector.counters());
   benchmark::Shutdown();
   return 0;
 }

@@ -101,7 +101,7 @@ headless::HostSettings FrameScene::Settings() {
   headless::HostSettings settings;
   settings.ambientFontName = "Tahoma";
   settings.ambientFontSize = 8.0;
-  settings.recordFramePixels = false;  // the host's record would copy every frame
+  settings.recordFrames = false;  // the host's record would grow with every frame
   return settings;
 }
 

@@ -16,7 +16,7 @@ Environment::Environment(const HostSettings& hostSettings)
     : settings(hostSettings),
       windows(record, ProcessIdOf(hostSettings), hostSettings.twipsPerPixelX,
               hostSettings.twipsPerPixelY),
-      images(windows, record, hostSettings.recordFramePixels),
+      images(windows, record, {hostSettings.recordFrames, hostSettings.recordFramePixels}),
       ambientFont(std::make_shared<StdFont>()) {
   ambientFont->SetName(settings.ambientFontName);
   ambientFont->SetSize(settings.ambientFontSize);

@@ -34,6 +34,8 @@ struct HostSettings {
   // Frames presented to windows are recorded with their pixels; false records the window
   // and size only (for long runs such as benchmarks).
   bool recordFramePixels = true;
+  // False records no presented frames at all (for benchmarks that count every allocation).
+  bool recordFrames = true;
 };
 
 struct Environment {

@@ -4,8 +4,8 @@
 
 namespace wayband::headless {
 
-WindowImages::WindowImages(const VirtualWindows& windows, HostRecord& record, bool recordPixels)
-    : windows_(windows), record_(record), recordPixels_(recordPixels) {}
+WindowImages::WindowImages(const VirtualWindows& windows, HostRecord& record, Recording recording)
+    : windows_(windows), record_(record), recording_(recording) {}
 
 platform::DrawingContext* WindowImages::Context(host::WindowHandle window) {
   const platform::Rect client = windows_.GetClientRect(window);
@@ -18,6 +18,7 @@ void WindowImages::Clear(host::WindowHandle window, platform::ColorRef color) {
 }
 
 void WindowImages::Present(host::WindowHandle window, platform::Size frame) {
+  if (!recording_.frames) return;
   const platform::Bitmap* image = Image(window);
   PresentedFrameRecord presented;
   presented.window = window;
@@ -25,7 +26,7 @@ void WindowImages::Present(host::WindowHandle window, platform::Size frame) {
     presented.width = std::clamp(frame.cx, 0, image->width());
     presented.height = std::clamp(frame.cy, 0, image->height());
   }
-  if (image && recordPixels_) {
+  if (image && recording_.pixels) {
     presented.pixels.reserve(static_cast<size_t>(presented.width) *
                              static_cast<size_t>(presented.height));
     for (int32_t y = 0; y < presented.height; ++y) {

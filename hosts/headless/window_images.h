@@ -15,9 +15,13 @@ namespace wayband::headless {
 
 class WindowImages {
  public:
-  // `recordPixels`: presented frames are recorded with their pixels, else with their size
-  // only.
-  WindowImages(const VirtualWindows& windows, HostRecord& record, bool recordPixels);
+  // What is recorded of each presented frame: nothing, or its window and size, with its
+  // pixels too when `pixels`.
+  struct Recording {
+    bool frames = true;
+    bool pixels = true;
+  };
+  WindowImages(const VirtualWindows& windows, HostRecord& record, Recording recording);
   WindowImages(const WindowImages&) = delete;
   WindowImages& operator=(const WindowImages&) = delete;
 
@@ -37,7 +41,7 @@ class WindowImages {
  private:
   const VirtualWindows& windows_;
   HostRecord& record_;
-  bool recordPixels_;
+  Recording recording_;
   std::map<host::WindowHandle, host::WindowImage> images_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/paint_caches.h"
 #include "platform/twips.h"
 #include "render/paint/bar_colors.h"
 #include "render/paint/bar_painter.h"
@@ -125,11 +126,12 @@ class BarPass {
         .rightToLeft = state_.RightToLeft,
         .controlWidth = g_.controlWidth,
         .textHeightPixels = frame_.textHeightPixels,
-        .border = state_.Palette[render::Slot::Border]};
-    render::PaintLargeBar(
-        frame_.mainTarget, record.rcItem, look,
-        {record.oBarImage, record.iBarImageStale, record.oBarImageKey, state_.BarImageCacheEnabled},
-        content);
+        .border = state_.Palette[render::Slot::Border],
+        .captionCache = &record.captionCache};
+    render::PaintLargeBar(frame_.mainTarget, record.rcItem, look,
+                          {record.oBarImage, record.iBarImageStale, record.oBarImageKey,
+                           state_.BarImageCacheEnabled && platform::PaintCachesEnabled()},
+                          content);
   }
 
   void PaintToolbarButton(const PanelRecord& record, int32_t index) {

@@ -13,6 +13,7 @@
 #include "core/icon_store.h"
 #include "core/panel_store.h"
 #include "platform/host/window_system.h"
+#include "render/draw/caption.h"
 #include "render/scheme/scheme_palette.h"
 #include "wayband/picture.h"
 #include "wayband/std_font.h"
@@ -77,6 +78,10 @@ struct ControlState {
   bool ToolbarDirty = true;
   // The panels' cached bar images are used (false paints every bar afresh).
   bool BarImageCacheEnabled = true;
+  // The layouts of the header's caption and of the background's centred caption (see
+  // render/draw/caption.h).
+  render::CaptionCache HeaderCaptionCache;
+  render::CaptionCache BackgroundCaptionCache;
   // The splitter strip has been painted since the marker was last cleared.
   bool SplitterDrawn = false;
   bool AnimationEnabled = false;

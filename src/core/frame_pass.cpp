@@ -152,7 +152,8 @@ void ControlCore::PaintControlBackground(const FrameContext& frame) {
                                                 {kCaptionInset, top, barArea.right - kCaptionInset,
                                                  kUnclippedCaptionBottom},
                                                 ForeColor(),
-                                                &font});
+                                                &font,
+                                                &state_.BackgroundCaptionCache});
 }
 
 void ControlCore::PaintToolbarBackground(const FrameContext& frame) {
@@ -216,6 +217,7 @@ void ControlCore::PaintHeader(const FrameContext& frame) {
   scene.caption = selected->sCaption;
   scene.captionColor = render::HeaderCaptionColor(look, Enabled(), state_.HeaderForeColor);
   scene.captionFont = &captionLogFont;
+  scene.captionCache = &state_.HeaderCaptionCache;
   scene.rightToLeft = state_.RightToLeft;
   scene.foreColor = ForeColor();
   render::PaintHeader(frame.mainTarget, look, scene);

@@ -47,6 +47,8 @@ struct PanelRecord {
   int16_t iBarImageStale = kBarImageStale;
   // What oBarImage shows (render/paint/bar_painter.h states the cache's rule).
   render::BarImageKey oBarImageKey;
+  // The layout of the bar's caption (render/draw/caption.h states the cache's key).
+  render::CaptionCache captionCache;
 };
 
 }  // namespace wayband::core

@@ -10,6 +10,7 @@ ByteArray3 CIconBytes::GetBytes(int32_t sizeIndex, int32_t kind) const {
 void CIconBytes::SetBytes(int32_t sizeIndex, int32_t kind, const ByteArray3& bytes) {
   if (!IsIconSizeIndex(sizeIndex) || !IsIconKind(kind)) return;
   arrays_[static_cast<size_t>(kind)][static_cast<size_t>(sizeIndex)] = bytes;
+  ForgetPrepared();
 }
 
 void CIconBytes::Reset() {
@@ -17,6 +18,7 @@ void CIconBytes::Reset() {
     for (ByteArray3& array : sizes)
       array = ByteArray3{};
   }
+  ForgetPrepared();
 }
 
 }  // namespace wayband::imaging

@@ -7,6 +7,7 @@
 // colour.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -15,6 +16,7 @@
 
 #include "imaging/byte_array3.h"
 #include "imaging/icon_arrays.h"
+#include "imaging/icon_sizes.h"
 #include "platform/drawing_context.h"
 
 namespace wayband {
@@ -22,6 +24,8 @@ class Picture;
 }
 
 namespace wayband::imaging {
+
+class CDib32;
 
 class CIconBytes {
  public:
@@ -61,15 +65,32 @@ class CIconBytes {
 
   // The picture of the last picture-route import; while one is held DrawIcon draws it
   // instead of the arrays. Setting null clears it.
-  void SetPicture(std::shared_ptr<const Picture> picture) { picture_ = std::move(picture); }
-  void ClearPicture() { picture_.reset(); }
+  void SetPicture(std::shared_ptr<const Picture> picture) {
+    picture_ = std::move(picture);
+    ForgetPrepared();
+  }
+  void ClearPicture() {
+    picture_.reset();
+    ForgetPrepared();
+  }
   bool HoldsPicture() const { return picture_ != nullptr; }
   const std::shared_ptr<const Picture>& HeldPicture() const { return picture_; }
 
  private:
+  // The alpha-composited images ready to blend (selected, greyed when not enabled,
+  // resampled to the size, premultiplied), per size index and enabled state: the cache of
+  // prepared icon surfaces. Key: the size index and the enabled state; what they are made
+  // of (the arrays and the held picture) drops them all when it changes (SetBytes, Reset,
+  // SetPicture, ClearPicture, and so every import). A copy of the icon shares them, as
+  // they never change once made. Off with platform::SetPaintCachesEnabled(false).
+  using PreparedSurfaces = std::array<std::shared_ptr<const CDib32>, 2 * kIconSizeCount>;
+  const CDib32* PreparedAlphaSurface(int32_t sizeIndex, bool enabled) const;
+  void ForgetPrepared() { prepared_ = {}; }
+
   std::string key_;
   IconArrays arrays_;
   std::shared_ptr<const Picture> picture_;
+  mutable PreparedSurfaces prepared_;
 };
 
 }  // namespace wayband::imaging

@@ -8,6 +8,7 @@
 #include "imaging/icon_selection.h"
 #include "imaging/key_color.h"
 #include "platform/bitmap.h"
+#include "platform/paint_caches.h"
 
 namespace wayband::imaging {
 namespace {
@@ -56,13 +57,19 @@ CDib32 LoadSelection(const ByteArray3& array, const IconSelection& found, int32_
   return surface;
 }
 
-void CompositeByAlpha(CDib32 surface, platform::DrawingContext& target, int32_t size, int32_t x,
-                      int32_t y, bool enabled) {
+// The loaded selection made ready to blend: greyed when not enabled, resampled to the size,
+// premultiplied.
+CDib32 PrepareForAlpha(CDib32 surface, int32_t size, bool enabled) {
   if (!enabled) surface.Greyscale(kGreyKeyColourToo);
   if (surface.Width() != size) surface = surface.ResampleToWidth(size);
   surface.PremultiplyAlpha();
-  surface.AlphaPaint(&target, x, y, kDefaultSize, kDefaultSize, 0, 0, kDefaultSize, kDefaultSize,
-                     enabled ? kEnabledAlpha : kDisabledAlpha, /*perPixelAlpha=*/true);
+  return surface;
+}
+
+void CompositeByAlpha(const CDib32& prepared, platform::DrawingContext& target, int32_t x,
+                      int32_t y, bool enabled) {
+  prepared.AlphaPaint(&target, x, y, kDefaultSize, kDefaultSize, 0, 0, kDefaultSize, kDefaultSize,
+                      enabled ? kEnabledAlpha : kDisabledAlpha, /*perPixelAlpha=*/true);
 }
 
 void PaintKeyed(CDib32& surface, platform::DrawingContext& target, int32_t x, int32_t y,
@@ -85,6 +92,22 @@ void PaintKeyedResampled(const CDib32& surface, platform::DrawingContext& target
 
 }  // namespace
 
+const CDib32* CIconBytes::PreparedAlphaSurface(int32_t sizeIndex, bool enabled) const {
+  if (!platform::PaintCachesEnabled()) return nullptr;
+  std::shared_ptr<const CDib32>& slot =
+      prepared_[static_cast<size_t>(sizeIndex) * 2 + (enabled ? 1 : 0)];
+  if (!slot) {
+    const IconSelection found = SelectIconImage(arrays_, sizeIndex);
+    const ByteArray3& array =
+        arrays_[static_cast<size_t>(found.kind)][static_cast<size_t>(found.sizeIndex)];
+    CDib32 surface = LoadSelection(array, found, IconPixels(sizeIndex));
+    if (!surface.hDC()) return nullptr;
+    slot = std::make_shared<const CDib32>(
+        PrepareForAlpha(std::move(surface), IconPixels(sizeIndex), enabled));
+  }
+  return slot.get();
+}
+
 void CIconBytes::DrawIcon(platform::DrawingContext* target, int32_t sizeIndex, int32_t kind,
                           int32_t x, int32_t y, bool enabled) const {
   if (!target || !IsIconSizeIndex(sizeIndex)) return;
@@ -95,13 +118,19 @@ void CIconBytes::DrawIcon(platform::DrawingContext* target, int32_t sizeIndex, i
   }
   const IconSelection found = SelectIconImage(arrays_, sizeIndex);
   if (!found.Found()) return;
+  if (kind == kKind32Bit && found.found32Bit) {
+    if (const CDib32* prepared = PreparedAlphaSurface(sizeIndex, enabled)) {
+      CompositeByAlpha(*prepared, *target, x, y, enabled);
+      return;
+    }
+  }
   const ByteArray3& array =
       arrays_[static_cast<size_t>(found.kind)][static_cast<size_t>(found.sizeIndex)];
   CDib32 surface = LoadSelection(array, found, size);
   if (!surface.hDC()) return;
 
   if (kind == kKind32Bit && found.found32Bit) {
-    CompositeByAlpha(std::move(surface), *target, size, x, y, enabled);
+    CompositeByAlpha(PrepareForAlpha(std::move(surface), size, enabled), *target, x, y, enabled);
   } else if (found.foundSize == size) {
     PaintKeyed(surface, *target, x, y, enabled);
   } else {

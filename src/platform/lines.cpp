@@ -7,7 +7,9 @@
 #include <utility>
 
 #include "platform/device_color.h"
+#include "platform/device_row.h"
 #include "platform/drawing_context.h"
+#include "platform/pixel_words.h"
 
 namespace wayband::platform {
 namespace {
@@ -42,6 +44,27 @@ std::pair<int64_t, int64_t> StepsInside(const Line& line, int32_t limit) {
   return {first, last};
 }
 
+void DrawStraightRun(Bitmap& bitmap, const Line& line, bool xMajor, int64_t first, int64_t last,
+                     int32_t minorLimit, uint32_t value) {
+  if (first >= last || line.minorStart < 0 || line.minorStart >= minorLimit) return;
+  const int64_t a = line.majorStart + line.majorStep * first;
+  const int64_t b = line.majorStart + line.majorStep * (last - 1);
+  const auto low = static_cast<int32_t>(std::min(a, b));
+  const auto count = static_cast<int32_t>(last - first);
+  const auto across = static_cast<int32_t>(line.minorStart);
+  if (xMajor) {
+    FillDeviceRow(bitmap, across, low, count, value);
+    return;
+  }
+  if (bitmap.bitCount() == 32) {
+    for (int32_t y = low; y < low + count; ++y)
+      StoreWord(bitmap.Row(y) + int64_t{across} * 4, value);
+    return;
+  }
+  for (int32_t y = low; y < low + count; ++y)
+    bitmap.SetPixelAt(across, y, value);
+}
+
 void DrawLine(Bitmap& bitmap, Point from, Point to, uint32_t value) {
   const int64_t dx = int64_t{to.x} - from.x;
   const int64_t dy = int64_t{to.y} - from.y;
@@ -58,6 +81,12 @@ void DrawLine(Bitmap& bitmap, Point from, Point to, uint32_t value) {
   const int32_t majorLimit = xMajor ? bitmap.width() : bitmap.height();
   const int32_t minorLimit = xMajor ? bitmap.height() : bitmap.width();
   const auto [first, last] = StepsInside(line, majorLimit);
+  if (line.rise == 0) {
+    // Horizontal and vertical lines: the minor coordinate never moves, so the steps inside
+    // the bitmap are one run of pixels (the outlines of every frame are drawn this way).
+    DrawStraightRun(bitmap, line, xMajor, first, last, minorLimit, value);
+    return;
+  }
   for (int64_t t = first; t < last; ++t) {
     const int64_t along = line.majorStart + line.majorStep * t;
     const int64_t across = line.MinorAt(static_cast<uint64_t>(t));

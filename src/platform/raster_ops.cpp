@@ -1,4 +1,6 @@
 // BitBlt, StretchBlt, PatBlt and TransparentBlt over the shared row loop.
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -53,6 +55,20 @@ void CopyWordRows(const Bitmap& source, Bitmap& target, const AxisMap& columns,
   const size_t rowBytes = static_cast<size_t>(columns.count()) * kWordBytes;
   const size_t dstOffset = static_cast<size_t>(columns.dstStart()) * kWordBytes;
   const size_t srcOffset = static_cast<size_t>(columns.Source(0)) * kWordBytes;
+  // Whole rows of equal layout lie in one block in both bitmaps (a frame presented to its
+  // window): one copy of the block.
+  const int32_t last = rows.count() - 1;
+  const uint8_t* sourceFirst = source.Row(rows.Source(0));
+  const uint8_t* sourceLast = source.Row(rows.Source(last));
+  uint8_t* targetFirst = target.Row(rows.dstStart());
+  uint8_t* targetLast = target.Row(rows.dstStart() + last);
+  if (dstOffset == 0 && srcOffset == 0 && rowBytes == static_cast<size_t>(target.stride()) &&
+      target.stride() == source.stride() && sourceLast - sourceFirst == targetLast - targetFirst &&
+      std::abs(targetLast - targetFirst) == int64_t{last} * target.stride()) {
+    std::memcpy(std::min(targetFirst, targetLast), std::min(sourceFirst, sourceLast),
+                rowBytes * static_cast<size_t>(rows.count()));
+    return;
+  }
   for (int32_t j = 0; j < rows.count(); ++j) {
     std::memcpy(target.Row(rows.dstStart() + j) + dstOffset, source.Row(rows.Source(j)) + srcOffset,
                 rowBytes);

@@ -1,5 +1,6 @@
-// The bar image cache never shows what a fresh paint would not: after each change of what
-// a bar shows, the frame painted with the cache equals the frame painted without it.
+// The paint caches (bar images, caption layouts, prepared icons) never show what a fresh
+// paint would not: after each change of what a bar shows, the frame painted with the
+// caches equals the frame painted without them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "core/icon_import.h"
 #include "paint_support.h"
 #include "platform/desktop_presets.h"
+#include "platform/paint_caches.h"
 #include "platform/system_colors.h"
 
 namespace wayband::testing {
@@ -28,10 +30,14 @@ class BarCache : public ControlFixture, public ::testing::WithParamInterface<Cac
     AddPanels(5);
     bar->SetBarsToShow(3);
   }
-  ~BarCache() override { platform::SetCurrentDesktop(platform::DefaultDesktopState()); }
+  ~BarCache() override {
+    platform::SetCurrentDesktop(platform::DefaultDesktopState());
+    platform::SetPaintCachesEnabled(true);
+  }
 
   std::vector<uint32_t> Frame(bool cacheOn) {
     Core().MutableState().BarImageCacheEnabled = cacheOn;
+    platform::SetPaintCachesEnabled(cacheOn);
     Core().Refresh();
     const SurfaceView view = bar->InspectSurface(InspectedSurface::kControl);
     std::vector<uint32_t> pixels;
@@ -52,6 +58,17 @@ TEST_P(BarCache, AFrameFromTheCacheEqualsAFreshOne) {
 void ShowIn(headless::HeadlessSite& site, const char* preset) {
   platform::SetCurrentDesktop(*platform::FindDesktopPreset(preset));
   site.Show();  // a first show re-reads the scheme
+}
+
+// The bar shows the icon (now prepared), then its images change under the same key.
+void ReplaceIconBytes(Wayband& bar, headless::HeadlessSite&) {
+  core::ControlCore& core = core::CoreAccess::Of(bar);
+  bar.WaybandPanels().Item(2)->SetIconKey("red");
+  core.Refresh();
+  const imaging::CIconBytes blue = SolidIcon("red", platform::RGB(0, 0, 200));
+  imaging::CIconBytes* red = core::IconStoreOf(core).Find("red");
+  for (int32_t size = 0; size < imaging::kIconSizeCount; ++size)
+    red->SetBytes(size, imaging::kKind32Bit, blue.GetBytes(size, imaging::kKind32Bit));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +94,17 @@ INSTANTIATE_TEST_SUITE_P(
         CacheCase{"panel colour",
                   [](Wayband& b, auto&) { b.WaybandPanels().Item(2)->SetBackColor2(0x0000FF); }},
         CacheCase{"BackColor", [](Wayband& b, auto&) { b.SetBackColor(0x00336699); }},
-        CacheCase{"Enabled", [](Wayband& b, auto&) { b.SetEnabled(false); }}),
+        CacheCase{"Enabled", [](Wayband& b, auto&) { b.SetEnabled(false); }},
+        CacheCase{"panel enabled",
+                  [](Wayband& b, auto&) { b.WaybandPanels().Item(1)->SetEnabled(false); }},
+        CacheCase{"icon bytes replaced", ReplaceIconBytes},
+        CacheCase{"hover",
+                  [](Wayband& b, auto&) { core::CoreAccess::Of(b).MutableState().HoverIndex = 1; }},
+        CacheCase{"Center", [](Wayband& b, auto&) { b.SetCenter(true); }},
+        CacheCase{"RightToLeft", [](Wayband& b, auto&) { b.SetRightToLeft(true); }},
+        CacheCase{"EmptyPanelCaption",
+                  [](Wayband& b, auto&) { b.SetEmptyPanelCaption("Nothing"); }},
+        CacheCase{"resize", [](Wayband&, auto& s) { s.Resize(3000, 5000); }}),
     [](const auto& info) {
       std::string name = info.param.change;
       std::replace(name.begin(), name.end(), ' ', '_');

@@ -9,12 +9,15 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "platform/paint_caches.h"
 #include "render_tool.h"
 
 namespace wayband::render_tool {
@@ -252,6 +255,28 @@ TEST_P(ExampleScene, RendersWithoutErrorsOrWarnings) {
       0);
   EXPECT_EQ(err_.str(), "");
   EXPECT_GT(ReadPng(dir_ / "out.png").width, 0u);
+}
+
+// The paint caches change no pixel: every PNG the scene writes (one per step) has the same
+// bytes when it is rendered again with the caches off.
+TEST_P(ExampleScene, WritesTheSameBytesWithThePaintCachesOff) {
+  const fs::path scene = kExamples / (GetParam() + ".json");
+  const auto render = [&](const char* folder) {
+    fs::create_directories(dir_ / folder);
+    EXPECT_EQ(Run({scene.string(), (dir_ / folder / "out.png").string()}), 0) << folder;
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir_ / folder)) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      files[entry.path().filename().string()].assign(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+  };
+  const auto cached = render("cached");
+  platform::SetPaintCachesEnabled(false);
+  const auto fresh = render("fresh");
+  platform::SetPaintCachesEnabled(true);
+  EXPECT_FALSE(cached.empty());
+  EXPECT_TRUE(cached == fresh);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleScene, ::testing::ValuesIn(ExampleScenes()),

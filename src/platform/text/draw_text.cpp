@@ -1,6 +1,8 @@
 // DrawTextW: mnemonic prefixes, line breaking, end ellipsis, alignment and clipping.
 #include <algorithm>
 #include <limits>
+#include <memory>
+#include <optional>
 
 #include "platform/text/context_font.h"
 #include "platform/text/end_ellipsis.h"
@@ -100,48 +102,107 @@ void CalculateRect(const std::vector<FormattedLine>& lines, int64_t textHeight, 
   rect = text::ClampedRect(rect.left, rect.top, rect.left + widest, rect.top + textHeight);
 }
 
-text::LineStyle StyleFor(const DrawingContext& dc, const LogFont& lf) {
-  text::LineStyle style;
-  style.color = dc.TextColor();
-  style.opaque = dc.BkMode() == BackgroundMode::kOpaque;
-  style.background = dc.BkColor();
-  style.underline = lf.lfUnderline != 0;
-  style.strikeOut = lf.lfStrikeOut != 0;
-  return style;
+}  // namespace
+
+// Everything DrawTextW computes before it paints; painting needs the context only for its
+// colours and its bitmap.
+class PreparedText {
+ public:
+  std::shared_ptr<RealizedFont> font;
+  std::vector<FormattedLine> lines;
+  std::vector<int64_t> lefts;  // per line
+  int64_t top = 0;             // of the first line
+  int32_t lineHeight = 0;
+  Rect clip;
+  bool underline = false;
+  bool strikeOut = false;
+  int result = 0;  // DrawTextW's return value
+};
+
+namespace {
+
+// The lines of the text as DrawTextW formats them; nothing where it draws nothing.
+struct Formatted {
+  std::shared_ptr<RealizedFont> font;
+  std::vector<FormattedLine> lines;
+  int64_t textHeight = 0;
+};
+
+std::optional<Formatted> Format(const DrawingContext& dc, std::string_view text, const Rect& rect,
+                                uint32_t format) {
+  if (rect.IsEmpty() && !Has(format, DT_CALCRECT)) return std::nullopt;
+  const auto chars = text::DecodeText(text);
+  if (!chars || chars->empty()) return std::nullopt;
+  Formatted out;
+  out.font = text::SelectedFont(dc);
+  if (!out.font) return std::nullopt;
+  const text::MnemonicText shown =
+      Has(format, DT_NOPREFIX) ? text::MnemonicText{*chars, {}}
+                               : text::StripMnemonicPrefixes(*chars, !Has(format, DT_HIDEPREFIX));
+  out.lines = FormatLines(*out.font, shown, format, int64_t{rect.right} - rect.left);
+  out.textHeight = int64_t{out.font->metrics().height()} * static_cast<int64_t>(out.lines.size());
+  return out;
+}
+
+std::shared_ptr<PreparedText> Prepare(const DrawingContext& dc, std::string_view text,
+                                      const Rect& rect, uint32_t format) {
+  std::optional<Formatted> formatted = Format(dc, text, rect, format);
+  if (!formatted) return nullptr;
+  auto prepared = std::make_shared<PreparedText>();
+  prepared->lineHeight = formatted->font->metrics().height();
+  prepared->top = FirstLineTop(rect, prepared->lineHeight, format);
+  prepared->clip = Has(format, DT_NOCLIP) ? text::kNoClip : rect;
+  const LogFont& lf = text::SelectedLogFont(dc);
+  prepared->underline = lf.lfUnderline != 0;
+  prepared->strikeOut = lf.lfStrikeOut != 0;
+  for (const FormattedLine& line : formatted->lines)
+    prepared->lefts.push_back(LineLeft(rect, line.layout.width, format));
+  const bool placed = Has(format, DT_SINGLELINE) && Has(format, DT_VCENTER | DT_BOTTOM);
+  prepared->result = ClampedHeight(placed ? prepared->top - rect.top + formatted->textHeight
+                                          : formatted->textHeight);
+  prepared->font = std::move(formatted->font);
+  prepared->lines = std::move(formatted->lines);
+  return prepared;
 }
 
 }  // namespace
 
+std::shared_ptr<const PreparedText> PrepareTextW(const DrawingContext& dc, std::string_view text,
+                                                 const Rect& rect, uint32_t format) {
+  if (Has(format, DT_CALCRECT)) return nullptr;
+  const auto lock = text::LockTextEngine();
+  return Prepare(dc, text, rect, format);
+}
+
+int DrawPreparedText(DrawingContext* dc, const PreparedText& text) {
+  if (dc == nullptr) return 0;
+  const auto lock = text::LockTextEngine();
+  text::LineStyle style;
+  style.color = dc->TextColor();
+  style.opaque = dc->BkMode() == BackgroundMode::kOpaque;
+  style.background = dc->BkColor();
+  style.underline = text.underline;
+  style.strikeOut = text.strikeOut;
+  for (size_t i = 0; i < text.lines.size(); ++i) {
+    style.underlinedClusters = text.lines[i].underlined;
+    text::PaintLine(*dc, *text.font, text.lines[i].layout, text.lefts[i],
+                    text.top + int64_t{text.lineHeight} * static_cast<int64_t>(i), text.clip,
+                    style);
+  }
+  return text.result;
+}
+
 int DrawTextW(DrawingContext* dc, std::string_view text, Rect* rect, uint32_t format) {
   if (dc == nullptr || rect == nullptr) return 0;
-  const bool calculate = Has(format, DT_CALCRECT);
-  if (rect->IsEmpty() && !calculate) return 0;
-  const auto chars = text::DecodeText(text);
-  if (!chars || chars->empty()) return 0;
   const auto lock = text::LockTextEngine();
-  const auto font = text::SelectedFont(*dc);
-  if (!font) return 0;
-  const text::MnemonicText shown =
-      Has(format, DT_NOPREFIX) ? text::MnemonicText{*chars, {}}
-                               : text::StripMnemonicPrefixes(*chars, !Has(format, DT_HIDEPREFIX));
-  const int64_t width = int64_t{rect->right} - rect->left;
-  const std::vector<FormattedLine> lines = FormatLines(*font, shown, format, width);
-  const int32_t lineHeight = font->metrics().height();
-  const int64_t textHeight = int64_t{lineHeight} * static_cast<int64_t>(lines.size());
-  if (calculate) {
-    CalculateRect(lines, textHeight, *rect);
-    return ClampedHeight(textHeight);
+  if (Has(format, DT_CALCRECT)) {
+    const std::optional<Formatted> formatted = Format(*dc, text, *rect, format);
+    if (!formatted) return 0;
+    CalculateRect(formatted->lines, formatted->textHeight, *rect);
+    return ClampedHeight(formatted->textHeight);
   }
-  const int64_t top = FirstLineTop(*rect, lineHeight, format);
-  const Rect clip = Has(format, DT_NOCLIP) ? text::kNoClip : *rect;
-  text::LineStyle style = StyleFor(*dc, text::SelectedLogFont(*dc));
-  for (size_t i = 0; i < lines.size(); ++i) {
-    style.underlinedClusters = lines[i].underlined;
-    text::PaintLine(*dc, *font, lines[i].layout, LineLeft(*rect, lines[i].layout.width, format),
-                    top + int64_t{lineHeight} * static_cast<int64_t>(i), clip, style);
-  }
-  const bool placed = Has(format, DT_SINGLELINE) && Has(format, DT_VCENTER | DT_BOTTOM);
-  return ClampedHeight(placed ? top - rect->top + textHeight : textHeight);
+  const std::shared_ptr<const PreparedText> prepared = Prepare(*dc, text, *rect, format);
+  return prepared ? DrawPreparedText(dc, *prepared) : 0;
 }
 
 }  // namespace wayband::platform

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "platform/drawing_context.h"
@@ -24,7 +25,7 @@ struct LineStyle {
   ColorRef background = 0;
   bool underline = false;
   bool strikeOut = false;
-  std::vector<uint32_t> underlinedClusters;  // character indices of mnemonic underlines
+  std::span<const uint32_t> underlinedClusters;  // character indices of mnemonic underlines
 };
 
 // A rectangle from 64-bit edges, each clamped to the 32-bit range.

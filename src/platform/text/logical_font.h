@@ -61,6 +61,8 @@ struct LogFont {
   uint8_t lfQuality = DEFAULT_QUALITY;
   uint8_t lfPitchAndFamily = 0;
   std::array<char, LF_FACESIZE> lfFaceName{};
+
+  friend bool operator==(const LogFont&, const LogFont&) = default;
 };
 
 // Writes `name` into the face-name field: at most LF_FACESIZE - 1 bytes (cut at a byte

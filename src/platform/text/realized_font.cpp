@@ -71,7 +71,7 @@ std::unique_lock<std::recursive_mutex> LockTextEngine() {
 std::string FaceNameUtf8(const LogFont& logFont) {
   const std::string_view name = FaceName(logFont);
   if (name.empty()) return kDefaultFaceName;
-  return DecodeUtf8(name) ? std::string(name) : Latin1ToUtf8(name);
+  return IsUtf8(name) ? std::string(name) : Latin1ToUtf8(name);
 }
 
 GlyphMode GlyphModeForQuality(uint8_t quality) {

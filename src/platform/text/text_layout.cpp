@@ -1,6 +1,7 @@
 #include "platform/text/text_layout.h"
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,8 @@ constexpr char32_t kZeroWidthJoiner = 0x200D;
 constexpr char32_t kDelete = 0x7F;
 constexpr char32_t kLastC1Control = 0x9F;
 constexpr char32_t kFirstPrintable = 0x20;
+
+std::atomic<uint64_t> linesShaped{0};
 
 using BufferPtr = std::unique_ptr<hb_buffer_t, decltype(&hb_buffer_destroy)>;
 
@@ -141,6 +144,10 @@ void ShapeRun(const Run& run, std::u32string_view text, hb_buffer_t* buffer, Lin
 
 }  // namespace
 
+uint64_t LinesShaped() {
+  return linesShaped.load(std::memory_order_relaxed);
+}
+
 bool IsControlCharacter(char32_t c) {
   return c < kFirstPrintable || (c >= kDelete && c <= kLastC1Control);
 }
@@ -161,6 +168,7 @@ std::pair<int32_t, int32_t> LineLayout::ClusterExtent(uint32_t character) const 
 }
 
 LineLayout LayoutLine(RealizedFont& font, std::u32string_view line, bool rightToLeft) {
+  linesShaped.fetch_add(1, std::memory_order_relaxed);
   LineLayout layout;
   std::u32string text(line);
   std::ranges::replace_if(text, IsControlCharacter, kZeroWidthSpace);

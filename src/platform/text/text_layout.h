@@ -11,6 +11,7 @@
 
 #include "platform/text/face_instance.h"
 #include "platform/text/realized_font.h"
+#include "platform/text/shaping_count.h"
 
 namespace wayband::platform::text {
 

@@ -2,6 +2,7 @@
 #include "platform/text/context_font.h"
 #include "platform/text/text_layout.h"
 #include "platform/text/text_output.h"
+#include "platform/text/utf8_decode.h"
 
 namespace wayband::platform {
 
@@ -14,6 +15,14 @@ bool GetTextExtentPoint32W(const DrawingContext* dc, std::string_view text, Size
   if (!font) return false;
   *size = Size{text::LayoutLine(*font, *chars, false).width, font->metrics().height()};
   return true;
+}
+
+std::optional<int32_t> TextExtentHeight(const LogFont& logFont, std::string_view text) {
+  if (!text::IsUtf8(text::UpToNul(text))) return std::nullopt;
+  const auto lock = text::LockTextEngine();
+  const auto font = text::RealizedFont::For(logFont);
+  if (!font) return std::nullopt;
+  return font->metrics().height();
 }
 
 bool GetTextMetricsW(const DrawingContext* dc, TextMetric* metrics) {

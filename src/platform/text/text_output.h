@@ -11,6 +11,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/drawing_context.h"
@@ -56,6 +58,17 @@ inline constexpr uint32_t DT_HIDEPREFIX = 0x100000;
 //   - DT_RTLREADING makes the paragraph direction right to left.
 int DrawTextW(DrawingContext* dc, std::string_view text, Rect* rect, uint32_t format);
 
+// A text formatted by DrawTextW's rules once, to be drawn many times: the font realized
+// from the context's selected font, the lines broken, shaped, shortened and placed in the
+// rectangle. Drawing it paints what DrawTextW(dc, text, &rect, format) paints with the
+// context's text colour, background mode and colour at the time of drawing, and returns
+// what DrawTextW returns. Null where DrawTextW draws nothing (see above) or with
+// DT_CALCRECT.
+class PreparedText;
+std::shared_ptr<const PreparedText> PrepareTextW(const DrawingContext& dc, std::string_view text,
+                                                 const Rect& rect, uint32_t format);
+int DrawPreparedText(DrawingContext* dc, const PreparedText& text);
+
 // ExtTextOutW options.
 inline constexpr uint32_t ETO_OPAQUE = 0x2;
 inline constexpr uint32_t ETO_CLIPPED = 0x4;
@@ -71,6 +84,9 @@ bool ExtTextOutW(DrawingContext* dc, int32_t x, int32_t y, uint32_t options, con
 // GetTextExtentPoint32W: the width of the text laid out on one line and the font's cell
 // height. False for a null context or size, or invalid text.
 bool GetTextExtentPoint32W(const DrawingContext* dc, std::string_view text, Size* size);
+// The height GetTextExtentPoint32W gives for the text in a context holding the font, which
+// needs no layout: nothing where it would fail.
+std::optional<int32_t> TextExtentHeight(const LogFont& font, std::string_view text);
 
 // GetTextMetricsW: the measures of the context's font. False for a null argument or when
 // no face can be opened.

@@ -27,31 +27,41 @@ bool IsContinuation(uint8_t byte) {
   return (byte & 0xC0) == 0x80;
 }
 
+// Calls take(code point) for each code point of `bytes`; false at the first malformed
+// sequence.
+template <typename Take>
+bool ForEachCodePoint(std::string_view bytes, Take take) {
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const SequenceShape shape = ShapeOf(static_cast<uint8_t>(bytes[i]));
+    if (shape.length == 0 || bytes.size() - i < static_cast<size_t>(shape.length)) return false;
+    char32_t value = shape.leadBits;
+    for (int k = 1; k < shape.length; ++k) {
+      const auto byte = static_cast<uint8_t>(bytes[i + static_cast<size_t>(k)]);
+      if (!IsContinuation(byte)) return false;
+      value = (value << 6) | (char32_t{byte} & 0x3Fu);
+    }
+    if (value < shape.minimum || value > kMaxCodePoint ||
+        (value >= kSurrogateFirst && value <= kSurrogateLast)) {
+      return false;
+    }
+    take(value);
+    i += static_cast<size_t>(shape.length);
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::u32string> DecodeUtf8(std::string_view bytes) {
   std::u32string out;
   out.reserve(bytes.size());
-  size_t i = 0;
-  while (i < bytes.size()) {
-    const SequenceShape shape = ShapeOf(static_cast<uint8_t>(bytes[i]));
-    if (shape.length == 0 || bytes.size() - i < static_cast<size_t>(shape.length)) {
-      return std::nullopt;
-    }
-    char32_t value = shape.leadBits;
-    for (int k = 1; k < shape.length; ++k) {
-      const auto byte = static_cast<uint8_t>(bytes[i + static_cast<size_t>(k)]);
-      if (!IsContinuation(byte)) return std::nullopt;
-      value = (value << 6) | (char32_t{byte} & 0x3Fu);
-    }
-    if (value < shape.minimum || value > kMaxCodePoint ||
-        (value >= kSurrogateFirst && value <= kSurrogateLast)) {
-      return std::nullopt;
-    }
-    out.push_back(value);
-    i += static_cast<size_t>(shape.length);
-  }
+  if (!ForEachCodePoint(bytes, [&out](char32_t c) { out.push_back(c); })) return std::nullopt;
   return out;
+}
+
+bool IsUtf8(std::string_view bytes) {
+  return ForEachCodePoint(bytes, [](char32_t) {});
 }
 
 std::string_view UpToNul(std::string_view bytes) {

@@ -11,6 +11,8 @@ namespace wayband::platform::text {
 // (truncated or overlong sequences, surrogates, values above U+10FFFF, stray
 // continuation bytes).
 std::optional<std::u32string> DecodeUtf8(std::string_view bytes);
+// Whether DecodeUtf8 would decode `bytes`, without making the code points.
+bool IsUtf8(std::string_view bytes);
 
 // `bytes` up to its first NUL byte: the text calls treat their strings as NUL-terminated.
 std::string_view UpToNul(std::string_view bytes);

@@ -3,11 +3,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/paint_caches.h"
 #include "platform/system_colors.h"
 #include "platform/text/display_text.h"
 #include "platform/text/text_output.h"
 #include "platform/text/utf8_decode.h"
 #include "render/draw/drawing_flags.h"
+#include "render/draw/selected_font.h"
 
 namespace wayband::render {
 namespace {
@@ -60,6 +62,41 @@ void DrawCaption(platform::DrawingContext* target, std::string_view text, int32_
     DrawCaptionWithoutUnicodeFormatting(target, shown, rect, format, extra);
   }
   if (!normalLook) target->SetTextColor(platform::GetSysColor(restoreIndex));
+}
+
+bool CaptionCache::Holds(std::string_view shownText, const platform::LogFont& shownFont,
+                         const platform::Rect& shownRect, uint32_t shownFormat) const {
+  return filled && format == shownFormat && rect == shownRect && font == shownFont &&
+         text == shownText;
+}
+
+void DrawCaptionInFont(platform::DrawingContext* target, const platform::LogFont* font,
+                       std::string_view text, const platform::Rect& rect,
+                       CaptionPlacement placement, CaptionCache* cache) {
+  if (target == nullptr) return;
+  if (cache == nullptr || !platform::PaintCachesEnabled() || !CurrentDrawingFlags().IsNT4OrLater) {
+    const SelectedFont selected(target, font);
+    DrawCaption(target, text, rect.left, rect.top, rect.right, rect.bottom, /*normalLook=*/true, 0,
+                placement.centre, placement.rightAlign, placement.wordWrap, /*extra=*/0);
+    return;
+  }
+  const uint32_t format =
+      CaptionFormat(placement.centre, placement.rightAlign, placement.wordWrap, /*extra=*/0);
+  const platform::LogFont& drawn =
+      font != nullptr
+          ? *font
+          : (target->font().IsNull() ? platform::DefaultGuiLogFont() : *target->font().logFont);
+  if (!cache->Holds(text, drawn, rect, format)) {
+    const SelectedFont selected(target, font);
+    const std::string shown = platform::DisplayText(text);
+    cache->layout = shown.empty() ? nullptr : platform::PrepareTextW(*target, shown, rect, format);
+    cache->text.assign(text);
+    cache->font = drawn;
+    cache->rect = rect;
+    cache->format = format;
+    cache->filled = true;
+  }
+  if (cache->layout) platform::DrawPreparedText(target, *cache->layout);
 }
 
 bool HasNonAnsiChar(std::string_view text) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 #include <string>
 
 #include "platform/device_caps.h"
@@ -22,17 +21,17 @@ constexpr size_t kMaxFaceCharacters = platform::LF_FACESIZE - 1;
 // Latin script still resolve; the name is cut between characters where its bytes would
 // overrun the field. A name that is not UTF-8 is copied byte by byte.
 void SetFaceNameFromFont(platform::LogFont& record, const std::string& name) {
-  const std::optional<std::u32string> characters = platform::text::DecodeUtf8(name);
-  if (!characters) {
+  if (!platform::text::IsUtf8(name)) {
     platform::SetFaceName(record, name);
     return;
   }
+  // Well-formed UTF-8: each lead byte gives its sequence's length.
   size_t bytes = 0;
   size_t count = 0;
-  while (count < characters->size() && count < kMaxFaceCharacters) {
-    const size_t length = static_cast<size_t>((*characters)[count] >= 0x80) +
-                          static_cast<size_t>((*characters)[count] >= 0x800) +
-                          static_cast<size_t>((*characters)[count] >= 0x10000) + 1;
+  while (bytes < name.size() && count < kMaxFaceCharacters) {
+    const auto lead = static_cast<unsigned char>(name[bytes]);
+    const size_t length = static_cast<size_t>(lead >= 0xC0) + static_cast<size_t>(lead >= 0xE0) +
+                          static_cast<size_t>(lead >= 0xF0) + 1;
     if (bytes + length > kMaxFaceCharacters) break;
     bytes += length;
     ++count;

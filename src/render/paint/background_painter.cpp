@@ -3,7 +3,6 @@
 #include "render/draw/caption.h"
 #include "render/draw/color_blend.h"
 #include "render/draw/outline.h"
-#include "render/draw/selected_font.h"
 #include "render/paint/picture_tile.h"
 
 namespace wayband::render {
@@ -29,11 +28,8 @@ void DrawCentredCaption(platform::DrawingContext* target, const CentredCaption& 
   // caption never paints a box over the gradient behind it.
   const platform::BackgroundMode mode = target->SetBkMode(platform::BackgroundMode::kTransparent);
   const platform::ColorRef textColor = target->SetTextColor(DrawnColor(caption.color));
-  {
-    const SelectedFont font(target, caption.font);
-    DrawCaption(target, caption.text, caption.rect.left, caption.rect.top, caption.rect.right,
-                caption.rect.bottom, true, 0, true, false, true, 0);
-  }
+  DrawCaptionInFont(target, caption.font, caption.text, caption.rect,
+                    {.centre = true, .rightAlign = false, .wordWrap = true}, caption.cache);
   target->SetTextColor(textColor);
   target->SetBkMode(mode);
 }

@@ -8,6 +8,7 @@
 #include "platform/drawing_context.h"
 #include "platform/geometry.h"
 #include "platform/text/logical_font.h"
+#include "render/draw/caption.h"
 #include "render/paint/frame_colors.h"
 #include "wayband/picture.h"
 
@@ -39,6 +40,7 @@ struct CentredCaption {
   platform::Rect rect;
   OleColor color = 0;
   const platform::LogFont* font = nullptr;  // null: the target's current font
+  CaptionCache* cache = nullptr;            // null: laid out afresh
 };
 void DrawCentredCaption(platform::DrawingContext* target, const CentredCaption& caption);
 

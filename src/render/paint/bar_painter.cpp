@@ -8,7 +8,6 @@
 #include "render/draw/font_record.h"
 #include "render/draw/gradient.h"
 #include "render/draw/outline.h"
-#include "render/draw/selected_font.h"
 #include "render/paint/bar_geometry.h"
 #include "render/paint/picture_tile.h"
 #include "render/scheme/low_color_display.h"
@@ -62,16 +61,15 @@ bool RefreshCache(const platform::Rect& bar, const BarLook& look, const BarImage
   return true;
 }
 
-void DrawCaptionInFont(platform::DrawingContext* target, const platform::Rect& rect,
-                       const LargeBarContent& content) {
+void DrawBarCaption(platform::DrawingContext* target, const platform::Rect& rect,
+                    const LargeBarContent& content) {
   platform::LogFont record;
   if (content.font) FontToLogFont(*content.font, target, &record, /*forceBold=*/false);
-  const SelectedFont font(target, content.font ? &record : nullptr);
   const platform::ColorRef previousColor = target->SetTextColor(content.captionColor);
   const bool rightAlign = content.rightToLeft && !content.center;
-  DrawCaption(target, content.caption, rect.left, rect.top, rect.right, rect.bottom,
-              /*normalLook=*/true, platform::COLOR_BTNTEXT, content.center, rightAlign,
-              /*wordWrap=*/false, /*extra=*/0);
+  DrawCaptionInFont(target, content.font ? &record : nullptr, content.caption, rect,
+                    {.centre = content.center, .rightAlign = rightAlign, .wordWrap = false},
+                    content.captionCache);
   target->SetTextColor(previousColor);
 }
 
@@ -118,10 +116,10 @@ void PaintLargeBar(platform::DrawingContext* target, const platform::Rect& bar, 
     content.icon->DrawIcon(target, kLargeIconSizeIndex, kBarIconKind, at.x, at.y,
                            content.iconEnabled);
   }
-  DrawCaptionInFont(target,
-                    LargeBarCaptionRect(bar, content.center, content.rightToLeft,
-                                        content.controlWidth, content.textHeightPixels),
-                    content);
+  DrawBarCaption(target,
+                 LargeBarCaptionRect(bar, content.center, content.rightToLeft, content.controlWidth,
+                                     content.textHeightPixels),
+                 content);
   DrawRectOutline(target, content.border, 0, bar.top, Offset(bar.right, kSeparatorOverhang),
                   Offset(bar.Height(), 1));
 }

@@ -11,6 +11,7 @@
 #include "imaging/icon_bytes.h"
 #include "platform/drawing_context.h"
 #include "platform/geometry.h"
+#include "render/draw/caption.h"
 #include "render/paint/bar_colors.h"
 #include "render/scheme/scheme_palette.h"
 #include "wayband/picture.h"
@@ -104,6 +105,8 @@ struct LargeBarContent {
   int32_t textHeightPixels = 0;
   // The separator's colour (the palette's Border).
   OleColor border = 0;
+  // The bar's caption layout; null lays the caption out afresh.
+  CaptionCache* captionCache = nullptr;
 };
 
 // A whole large bar: PaintBar, the 24-pixel icon, the caption (single line, end ellipsis)

@@ -3,7 +3,6 @@
 #include "render/draw/caption.h"
 #include "render/draw/color_blend.h"
 #include "render/draw/outline.h"
-#include "render/draw/selected_font.h"
 #include "render/paint/picture_tile.h"
 
 namespace wayband::render {
@@ -55,12 +54,9 @@ void PaintHeader(platform::DrawingContext* target, const FrameLook& look,
   }
 
   target->SetTextColor(DrawnColor(scene.captionColor));
-  {
-    const SelectedFont font(target, scene.captionFont);
-    const platform::Rect& caption = scene.layout.caption;
-    DrawCaption(target, scene.caption, caption.left, caption.top, caption.right, caption.bottom,
-                true, 0, false, scene.rightToLeft, false, 0);
-  }
+  DrawCaptionInFont(target, scene.captionFont, scene.caption, scene.layout.caption,
+                    {.centre = false, .rightAlign = scene.rightToLeft, .wordWrap = false},
+                    scene.captionCache);
 
   DrawRectOutline(target, HeaderOutline(look), 0, 0, header.Width(), header.Height());
   target->SetTextColor(DrawnColor(scene.foreColor));

@@ -9,6 +9,7 @@
 #include "platform/drawing_context.h"
 #include "platform/geometry.h"
 #include "platform/text/logical_font.h"
+#include "render/draw/caption.h"
 #include "render/paint/frame_colors.h"
 #include "wayband/picture.h"
 
@@ -64,6 +65,7 @@ struct HeaderScene {
   std::string_view caption;
   OleColor captionColor = 0;
   const platform::LogFont* captionFont = nullptr;  // null: the target's current font
+  CaptionCache* captionCache = nullptr;            // null: laid out afresh
   bool rightToLeft = false;
   // The target's text colour afterwards: the control's ForeColor.
   OleColor foreColor = 0;
