@@ -25,8 +25,8 @@ std::vector<Figure>& FigureList() {
 using Counters = std::map<std::string, double>;
 
 // The console output, plus each benchmark's CPU time per iteration (the median when
-// repetitions are asked for). CPU time, not wall time: the ratios compare work done, and
-// wall time swings with whatever else the machine runs.
+// repetitions are asked for). CPU time unless a ratio asks for wall time: the ratios
+// compare work done, and wall time swings with whatever else the machine runs.
 class TimeCollector : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
@@ -35,6 +35,7 @@ class TimeCollector : public benchmark::ConsoleReporter {
       const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
       if (run.run_type == Run::RT_Iteration || median) {
         times_[run.run_name.str()] = run.GetAdjustedCPUTime();
+        wallTimes_[run.run_name.str()] = run.GetAdjustedRealTime();
         Counters& counters = counters_[run.run_name.str()];
         for (const auto& [name, counter] : run.counters)
           counters[name] = counter.value;
@@ -44,16 +45,20 @@ class TimeCollector : public benchmark::ConsoleReporter {
   }
 
   const std::map<std::string, double>& times() const { return times_; }
+  const std::map<std::string, double>& wallTimes() const { return wallTimes_; }
   const std::map<std::string, Counters>& counters() const { return counters_; }
 
  private:
   std::map<std::string, double> times_;
+  std::map<std::string, double> wallTimes_;
   std::map<std::string, Counters> counters_;
 };
 
-void PrintRatios(const std::map<std::string, double>& times) {
+void PrintRatios(const std::map<std::string, double>& cpuTimes,
+                 const std::map<std::string, double>& wallTimes) {
   std::printf("\n%-52s %9s %6s\n", "ratio (time / reference time)", "value", "aim");
   for (const Ratio& ratio : Ratios()) {
+    const std::map<std::string, double>& times = ratio.wallTime ? wallTimes : cpuTimes;
     const auto measured = times.find(ratio.measured);
     const auto reference = times.find(ratio.reference);
     if (measured == times.end() || reference == times.end() || reference->second <= 0) continue;
@@ -106,7 +111,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   wayband::bench::TimeCollector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
-  wayband::bench::PrintRatios(collector.times());
+  wayband::bench::PrintRatios(collector.times(), collector.wallTimes());
   wayband::bench::PrintFigures(collector.counters());
   benchmark::Shutdown();
   return 0;

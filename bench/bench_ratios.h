@@ -14,6 +14,7 @@ struct Ratio {
   std::string measured;   // benchmark name
   std::string reference;  // benchmark name
   double aim = 0.0;       // 0: no aim
+  bool wallTime = false;  // compare wall times instead of CPU times
 };
 
 struct Figure {

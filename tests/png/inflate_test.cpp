@@ -121,6 +121,46 @@ TEST(InflateAgainstZlib, SmallOutputBufferCutsOffTheRest) {
   }
 }
 
+// Step by step through a window that keeps only the last 32 KiB (and slides by memmove),
+// collecting the output: the bytes and the outcome of one Inflate call of `capacity`.
+std::pair<std::vector<uint8_t>, Status> InflateInSteps(std::span<const uint8_t> stream,
+                                                       size_t capacity, size_t windowSize) {
+  constexpr size_t kHistory = 32768;
+  InflateState state(stream, capacity);
+  std::vector<uint8_t> window(windowSize), all;
+  size_t produced = 0;
+  const Inflater inflater;
+  while (!state.Finished()) {
+    if (produced == windowSize) {
+      all.insert(all.end(), window.begin(), window.end() - kHistory);
+      std::copy(window.end() - kHistory, window.end(), window.begin());
+      produced = kHistory;
+    }
+    produced = inflater.Step(state, window, produced);
+  }
+  all.insert(all.end(), window.begin(), window.begin() + static_cast<ptrdiff_t>(produced));
+  return {all, state.Outcome()};
+}
+
+// Windows of odd sizes pause matches and stored blocks midway; nothing changes for that.
+TEST(InflateAgainstZlib, SteppingThroughASlidingWindowChangesNothing) {
+  for (DataKind kind : {kText, kBinary, kLongRuns, kIncompressible}) {
+    const auto data = MakeData(kind, 150'000, 7);
+    for (int level : {0, 1, 9}) {
+      const auto stream = ZlibCompress(data, DeflateSettings{level});
+      for (size_t capacity : {data.size() - 4999, data.size(), data.size() + 100}) {
+        std::vector<uint8_t> once(capacity);
+        const InflateResult result = Inflater().Inflate(stream, once);
+        once.resize(result.written);
+        for (size_t windowSize : {size_t{32768 + 1}, size_t{32768 + 4093}, size_t{90'001}}) {
+          EXPECT_EQ(InflateInSteps(stream, capacity, windowSize), std::pair(once, result.status))
+              << kind << " level " << level << " window " << windowSize;
+        }
+      }
+    }
+  }
+}
+
 constexpr unsigned kFinal = 1, kNotFinal = 0, kDynamic = 2, kEndOfBlock = 256;
 constexpr Status kOk = Status::kOk, kCorrupt = Status::kCorruptData,
                  kFull = Status::kOutputTooSmall;

@@ -98,6 +98,20 @@ TEST(PngAgainstLibpng, EveryFormatAndInterlaceAtOddSizes) {
   }
 }
 
+// Images whose scanlines pass through the decoder's window several times over, with rows
+// of 3, 4, 6 and 8 bytes per pixel (unfiltered a pixel at a time) and of 2.
+TEST(PngAgainstLibpng, LargeImagesStreamThroughTheWindow) {
+  const Format formats[] = {{PNG_COLOR_TYPE_RGB, 8},
+                            {PNG_COLOR_TYPE_RGB, 16},
+                            {PNG_COLOR_TYPE_RGBA, 8},
+                            {PNG_COLOR_TYPE_RGBA, 16},
+                            {PNG_COLOR_TYPE_GRAY_ALPHA, 8}};
+  for (Format format : formats) {
+    for (bool interlaced : {false, true})
+      DecodeAndCompare(MakeImage(format, 301, 500, interlaced, 5));
+  }
+}
+
 // A tall 1-bit Adam7 image of width 9 needs more than the expected bytes + 100 inflate gets:
 // passes 1 to 6 (even rows) fit, pass 7 is cut off near the bottom and reads as zero.
 TEST(PngAgainstLibpng, TallInterlacedOneBitImageIsCutAtTheExpectedSize) {

@@ -58,22 +58,19 @@ uint64_t Adam7DataBytes(uint64_t width, uint64_t height, unsigned bitsPerPixel) 
   return total;
 }
 
-void Deinterlace(std::span<uint8_t> data, const ImageHeader& header, std::span<uint8_t> image) {
+void Deinterlace(ScanlineStream& scanlines, const ImageHeader& header, std::span<uint8_t> image) {
   const unsigned bitsPerPixel = BitsPerPixel(header);
-  const unsigned filterBytes = FilterBytesPerPixel(header);
   const uint64_t imageRowBytes = RowBytes(header.width, bitsPerPixel);
   for (const Adam7Pass& pass : kAdam7Passes) {
     const PassSize size = Adam7PassSize(pass, header.width, header.height);
     if (size.IsEmpty()) continue;
-    const uint64_t stride = RowBytes(size.width, bitsPerPixel) + 1;
-    const std::span<uint8_t> passData = data.first(size.height * stride);
-    UnfilterRows(passData, stride - 1, size.height, filterBytes);
+    const size_t rowBytes = RowBytes(size.width, bitsPerPixel);
+    RowUnfilter rows(rowBytes, FilterBytesPerPixel(header));
     for (uint64_t r = 0; r < size.height; ++r) {
+      const uint8_t* const row = rows.Next(scanlines.Next(rowBytes + 1));
       const uint64_t y = pass.firstRow + r * pass.rowStep;
-      PlacePassRow(passData.data() + r * stride + 1, size.width, pass, bitsPerPixel,
-                   image.data() + y * imageRowBytes);
+      PlacePassRow(row, size.width, pass, bitsPerPixel, image.data() + y * imageRowBytes);
     }
-    data = data.subspan(passData.size());
   }
 }
 

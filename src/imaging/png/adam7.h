@@ -7,6 +7,7 @@
 #include <span>
 
 #include "imaging/png/image_header.h"
+#include "imaging/png/scanline_stream.h"
 
 namespace wayband::imaging::png {
 
@@ -36,9 +37,9 @@ PassSize Adam7PassSize(const Adam7Pass& pass, uint64_t width, uint64_t height);
 // Bytes of all seven passes with one filter byte per pass row (empty passes have none).
 uint64_t Adam7DataBytes(uint64_t width, uint64_t height, unsigned bitsPerPixel);
 
-// Unfilters each pass in place in `data` (which must hold Adam7DataBytes) and places its
-// pixels into `image`, whose rows of RowBytes(width) bytes are packed at the image's own
-// bits per pixel, as a non-interlaced image's unfiltered rows are.
-void Deinterlace(std::span<uint8_t> data, const ImageHeader& header, std::span<uint8_t> image);
+// Reads the passes from `scanlines` (each row a filter byte and its bytes), unfilters them
+// and places their pixels into `image`, whose rows of RowBytes(width) bytes are packed at
+// the image's own bits per pixel, as a non-interlaced image's unfiltered rows are.
+void Deinterlace(ScanlineStream& scanlines, const ImageHeader& header, std::span<uint8_t> image);
 
 }  // namespace wayband::imaging::png

@@ -71,21 +71,6 @@ void RgbaRowToBgra(const uint8_t* src, uint8_t* dst, const ImageHeader& header) 
   }
 }
 
-using RowConverter = void (*)(const uint8_t*, uint8_t*, const ImageHeader&);
-
-RowConverter ChooseConverter(const ImageHeader& header) {
-  switch (header.colourType) {
-    case kRgb:
-      return RgbRowToBgr;
-    case kGreyAlpha:
-      return GreyAlphaRowToBgra;
-    case kRgba:
-      return RgbaRowToBgra;
-    default:
-      return ExpandsToEightBits(header) ? ExpandRowToBytes : CopyPackedRow;
-  }
-}
-
 platform::RgbQuad Grey(uint8_t level) {
   return {level, level, level, 0};
 }
@@ -110,6 +95,19 @@ std::vector<platform::RgbQuad> PaletteColours(std::span<const uint8_t> palette, 
 }
 
 }  // namespace
+
+RowConverter ChooseConverter(const ImageHeader& header) {
+  switch (header.colourType) {
+    case kRgb:
+      return RgbRowToBgr;
+    case kGreyAlpha:
+      return GreyAlphaRowToBgra;
+    case kRgba:
+      return RgbaRowToBgra;
+    default:
+      return ExpandsToEightBits(header) ? ExpandRowToBytes : CopyPackedRow;
+  }
+}
 
 unsigned OutputBitCount(const ImageHeader& header) {
   switch (header.colourType) {

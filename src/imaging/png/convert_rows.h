@@ -51,6 +51,10 @@ unsigned OutputBitCount(const ImageHeader& header);
 std::vector<platform::RgbQuad> OutputColourTable(const ImageHeader& header,
                                                  std::span<const uint8_t> palette);
 
+// Converts one row of header.width pixels into a bitmap row.
+using RowConverter = void (*)(const uint8_t* source, uint8_t* target, const ImageHeader& header);
+RowConverter ChooseConverter(const ImageHeader& header);
+
 // Converts header.height rows of header.width pixels from `source` into `target`, whose
 // rows are laid out for OutputBitCount(header) bits per pixel.
 void ConvertRows(const ImageHeader& header, ScanlineView source, DibRows target);

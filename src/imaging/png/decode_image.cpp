@@ -1,28 +1,32 @@
 #include "imaging/png/decode_image.h"
 
 #include <algorithm>
-#include <memory>
+#include <span>
+#include <vector>
 
 #include "imaging/png/adam7.h"
 #include "imaging/png/checked_size.h"
 #include "imaging/png/convert_rows.h"
 #include "imaging/png/limits.h"
+#include "imaging/png/scanline_stream.h"
 #include "imaging/png/unfilter.h"
 #include "platform/drawing_context.h"
 
 namespace wayband::imaging::png {
 namespace {
 
-// Room the inflate buffer has beyond the expected scanline bytes.
+// Output inflate may produce beyond the expected scanline bytes.
 constexpr uint64_t kInflateSlackBytes = 100;
 // The zlib header in front of the DEFLATE data; dropped unchecked.
 constexpr size_t kZlibHeaderBytes = 2;
 
-// The buffers decoding one image takes.
+// The memory budget of one image, checked against DecodeLimits::maxDecodedBytes. The
+// scanlines are decompressed through a small sliding window, but the budget counts them
+// as if held whole, so the images a decoder accepts do not depend on how it streams.
 struct BufferPlan {
   uint64_t inflateCapacity = 0;    // expected scanline bytes + slack: inflate stops there
-  uint64_t scanlineBytes = 0;      // the buffer holding them (interlaced sub-byte images
-                                   // can need more than the expected size; the rest is 0)
+  uint64_t scanlineBytes = 0;      // the scanlines (interlaced sub-byte images can need
+                                   // more than the expected size; the rest reads as 0)
   uint64_t deinterlacedBytes = 0;  // the de-interlaced rows of an Adam7 image
   uint64_t outputBytes = 0;        // the converted bitmap rows
 };
@@ -62,35 +66,33 @@ Status PlanBuffers(const ImageHeader& header, const DecodeLimits& limits, Buffer
   return summed && total <= limits.maxDecodedBytes ? Status::kOk : Status::kLimitExceeded;
 }
 
-// Inflates the image data into `output` and zeroes whatever it did not produce.
-Status InflateScanlines(const PngFile& file, const Inflater& inflater, std::span<uint8_t> output) {
-  if (file.header.compression != kCompressionDeflate) {
-    std::fill(output.begin(), output.end(), uint8_t{0});
-    return Status::kCorruptData;
-  }
+// The DEFLATE data of the image: the joined IDAT data without the zlib header. None when
+// the compression method is unknown: decompression then fails at once and every scanline
+// byte is zero.
+std::span<const uint8_t> DeflateData(const PngFile& file) {
+  if (file.header.compression != kCompressionDeflate) return {};
   const std::span<const uint8_t> compressed(file.compressed);
-  const InflateResult result =
-      inflater.Inflate(compressed.subspan(std::min(compressed.size(), kZlibHeaderBytes)), output);
-  std::fill(output.begin() + static_cast<ptrdiff_t>(result.written), output.end(), uint8_t{0});
-  return result.status;
+  return compressed.subspan(std::min(compressed.size(), kZlibHeaderBytes));
 }
 
-// Unfilters the scanlines (de-interlacing an Adam7 image into `deinterlaced`) and returns
-// where the unfiltered rows are.
-ScanlineView UnfilterImage(const ImageHeader& header, std::span<uint8_t> scanlines,
-                           std::vector<uint8_t>& deinterlaced) {
-  const uint64_t rowBytes = RowBytes(header.width, BitsPerPixel(header));
+// Unfilters the scanlines read from `scanlines` (de-interlacing an Adam7 image first) and
+// converts them into `target`, row by row as they are decompressed.
+void DecodeRows(const ImageHeader& header, ScanlineStream& scanlines, const DibRows& target) {
+  const size_t rowBytes = RowBytes(header.width, BitsPerPixel(header));
   if (IsInterlaced(header)) {
-    deinterlaced.assign(rowBytes * header.height, 0);
-    Deinterlace(scanlines, header, deinterlaced);
-    return ScanlineView{deinterlaced.data(), rowBytes};
+    std::vector<uint8_t> image(rowBytes * header.height, 0);
+    Deinterlace(scanlines, header, image);
+    ConvertRows(header, ScanlineView{image.data(), rowBytes}, target);
+    return;
   }
-  UnfilterRows(scanlines, rowBytes, header.height, FilterBytesPerPixel(header));
-  return ScanlineView{scanlines.data() + 1, rowBytes + 1};
+  RowUnfilter rows(rowBytes, FilterBytesPerPixel(header));
+  const RowConverter convert = ChooseConverter(header);
+  for (uint32_t y = 0; y < header.height; ++y)
+    convert(rows.Next(scanlines.Next(rowBytes + 1)), target.Row(y), header);
 }
 
-// A 24-bit (rows top-down) or 32-bit (rows bottom-up) bitmap of the converted rows.
-platform::BitmapHandle MakeBitmap(const ImageHeader& header, ScanlineView rows) {
+// An empty 24-bit (rows top-down) or 32-bit (rows bottom-up) bitmap of the image's size.
+platform::BitmapHandle MakeBitmap(const ImageHeader& header) {
   const unsigned bitCount = OutputBitCount(header);
   const int32_t height = static_cast<int32_t>(header.height);
   platform::BitmapInfoHeader info;
@@ -100,15 +102,10 @@ platform::BitmapHandle MakeBitmap(const ImageHeader& header, ScanlineView rows) 
   info.biCompression = platform::BI_RGB;
   info.biSizeImage = static_cast<uint32_t>(
       platform::DibStride(header.width, static_cast<int>(bitCount)) * header.height);
-  platform::BitmapHandle bitmap = platform::CreateDIBSection(info, {});
-  if (!bitmap) return nullptr;
-  const DibRows target{bitmap->bits().data(), static_cast<size_t>(bitmap->stride()), header.height,
-                       bitmap->rowOrder() == platform::RowOrder::kBottomUp};
-  ConvertRows(header, rows, target);
-  return bitmap;
+  return platform::CreateDIBSection(info, {});
 }
 
-PalettedImage MakePaletted(const PngFile& file, ScanlineView rows) {
+PalettedImage MakePaletted(const PngFile& file) {
   const ImageHeader& header = file.header;
   PalettedImage image;
   image.width = header.width;
@@ -117,7 +114,6 @@ PalettedImage MakePaletted(const PngFile& file, ScanlineView rows) {
   image.stride = static_cast<size_t>(platform::DibStride(header.width, image.bitCount));
   image.colours = OutputColourTable(header, file.palette);
   image.bits.assign(image.stride * header.height, 0);
-  ConvertRows(header, rows, DibRows{image.bits.data(), image.stride, header.height, true});
   return image;
 }
 
@@ -142,23 +138,26 @@ DecodedImage DecodeImage(const PngFile& file, const Inflater& inflater,
     image.outcome = DecodeOutcome::kLimitExceeded;
     return image;
   }
-  // Left uninitialised: inflate writes the front, and InflateScanlines and the line below
-  // zero everything it did not write, so the large buffer is filled once.
-  const auto buffer = std::make_unique_for_overwrite<uint8_t[]>(plan.scanlineBytes);
-  const std::span<uint8_t> scanlines(buffer.get(), plan.scanlineBytes);
-  image.inflateStatus = InflateScanlines(file, inflater, scanlines.first(plan.inflateCapacity));
-  std::fill(scanlines.begin() + static_cast<ptrdiff_t>(plan.inflateCapacity), scanlines.end(),
-            uint8_t{0});
-  std::vector<uint8_t> deinterlaced;
-  const ScanlineView rows = UnfilterImage(header, scanlines, deinterlaced);
+  ScanlineStream scanlines(inflater, DeflateData(file), plan.inflateCapacity,
+                           RowBytes(header.width, BitsPerPixel(header)) + 1);
   if (OutputBitCount(header) >= 24) {
-    image.bitmap = MakeBitmap(header, rows);
+    image.bitmap = MakeBitmap(header);
+    if (image.bitmap) {
+      platform::Bitmap& bitmap = *image.bitmap;
+      DecodeRows(header, scanlines,
+                 DibRows{bitmap.bits().data(), static_cast<size_t>(bitmap.stride()), header.height,
+                         bitmap.rowOrder() == platform::RowOrder::kBottomUp});
+    }
     // The platform refuses a bitmap only for its own size limit.
     image.outcome = image.bitmap ? DecodeOutcome::kBitmap : DecodeOutcome::kLimitExceeded;
   } else {
-    image.paletted = MakePaletted(file, rows);
+    image.paletted = MakePaletted(file);
+    PalettedImage& paletted = image.paletted;
+    DecodeRows(header, scanlines,
+               DibRows{paletted.bits.data(), paletted.stride, header.height, true});
     image.outcome = DecodeOutcome::kPaletted;
   }
+  image.inflateStatus = scanlines.Finish();
   return image;
 }
 

@@ -1,6 +1,6 @@
-// Turns the kept contents of a PNG file into pixels: inflate the joined image data into a
-// buffer of the expected size, unfilter (de-interlacing first when Adam7 is used) and
-// convert to bitmap rows. 24- and 32-bit results become platform bitmaps; paletted
+// Turns the kept contents of a PNG file into pixels: inflate the joined image data (up to
+// the expected size) row by row, unfilter (de-interlacing first when Adam7 is used) and
+// convert straight into the bitmap rows. 24- and 32-bit results become platform bitmaps; paletted
 // results (1, 4 or 8 bits per pixel) are kept as a plain DIB.
 #pragma once
 

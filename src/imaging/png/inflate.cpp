@@ -61,13 +61,30 @@ constexpr auto kLitLenMeaning = MakeLitLenSymbols();
 constexpr auto kDistanceMeaning = MakeDistanceSymbols();
 constexpr auto kCodeLengthMeaning = MakeCodeLengthSymbols();
 
-// The output window: everything from `begin` to `pos` has been produced.
+// The output of one step: everything from `begin` to `pos` has been produced. `end` is
+// either the end of the caller's window or, when the rest of the output capacity is
+// nearer (`atCapacity`), the end of the whole output. Running into a window end pauses
+// decoding; running into the capacity ends it with kOutputTooSmall.
 struct Output {
   uint8_t* begin;
   uint8_t* pos;
   uint8_t* end;
+  bool atCapacity;
+  uint8_t* stepStart;
+  uint64_t capacityAtStepStart;
   size_t Room() const { return static_cast<size_t>(end - pos); }
   size_t Produced() const { return static_cast<size_t>(pos - begin); }
+  uint64_t CapacityLeft() const {
+    return capacityAtStepStart - static_cast<uint64_t>(pos - stepStart);
+  }
+  // True when a full output only means the window is full: decoding resumes later.
+  bool Paused() const { return pos == end && !atCapacity; }
+};
+
+// A match cut off by the end of a window, finished at the start of the next step.
+struct PendingMatch {
+  size_t& left;
+  size_t& distance;
 };
 
 constexpr size_t kMaxMatchLength = 258;
@@ -111,14 +128,26 @@ inline void CopyMatchExact(uint8_t* dst, size_t distance, size_t length) {
 
 // Decodes the symbols of one Huffman block up to its end-of-block code. While a whole
 // word of input and room for the longest match remain, no bound is checked per symbol;
-// near either end every symbol is checked for truncation and for room.
-Status DecodeHuffmanBlock(BitReader& in, Output& out, const HuffmanEntry* litLen,
-                          const HuffmanEntry* distances) {
+// near either end every symbol is checked for truncation and for room. A full window
+// (Output::Paused) returns kOutputTooSmall before the next symbol is decoded, or with the
+// rest of a match left in `pending`.
+[[gnu::always_inline]] inline Status DecodeSymbols(BitReader& in, Output& out,
+                                                   const HuffmanEntry* litLen,
+                                                   const HuffmanEntry* distances,
+                                                   PendingMatch pending) {
+  if (pending.left > 0) {
+    const size_t fits = std::min(pending.left, out.Room());
+    CopyMatchExact(out.pos, pending.distance, fits);
+    out.pos += fits;
+    pending.left -= fits;
+    if (pending.left > 0) return Status::kOutputTooSmall;
+  }
   for (;;) {
     const bool fast = in.CanRefillFast() && out.Room() >= kFastOutputRoom;
     if (fast) {
       in.RefillFast();
     } else {
+      if (out.Paused()) return Status::kOutputTooSmall;
       in.Refill();
     }
     const HuffmanEntry symbol = DecodeSymbol<kLitLenMainBits>(litLen, in);
@@ -157,11 +186,30 @@ Status DecodeHuffmanBlock(BitReader& in, Output& out, const HuffmanEntry* litLen
     const size_t fits = std::min(length, out.Room());
     CopyMatchExact(out.pos, distance, fits);
     out.pos += fits;
-    if (fits < length) return Status::kOutputTooSmall;
+    if (fits < length) {
+      pending.left = length - fits;
+      pending.distance = distance;
+      return Status::kOutputTooSmall;
+    }
   }
 }
 
-Status CopyStoredBlock(BitReader& in, Output& out) {
+// DecodeSymbols on copies of the reader and the output position: every byte stored to
+// the output could alias them, so working on the caller's objects would store and reload
+// them around each byte; copies whose address never escapes stay in registers.
+Status DecodeHuffmanBlock(BitReader& reader, Output& output, const HuffmanEntry* litLen,
+                          const HuffmanEntry* distances, PendingMatch pending) {
+  BitReader in = reader;
+  Output out = output;
+  const Status status = DecodeSymbols(in, out, litLen, distances, pending);
+  reader = in;
+  output = out;
+  return status;
+}
+
+// Reads a stored block's header and steps the reader over its bytes, which `next` and
+// `left` then describe for CopyStoredBytes.
+Status StartStoredBlock(BitReader& in, uint64_t capacityLeft, const uint8_t*& next, size_t& left) {
   in.AlignToByte();
   in.Refill();
   const uint32_t length = in.Take(16);
@@ -169,11 +217,21 @@ Status CopyStoredBlock(BitReader& in, Output& out) {
   if (in.Overrun()) return Status::kCorruptData;
   const size_t position = in.ConsumedBytes();
   if (length > in.InputSize() - position) return Status::kCorruptData;
-  if (length > out.Room()) return Status::kOutputTooSmall;
-  if (length > 0) std::memcpy(out.pos, in.InputBegin() + position, length);
-  out.pos += length;
+  if (length > capacityLeft) return Status::kOutputTooSmall;
+  next = in.InputBegin() + position;
+  left = length;
   in.SeekTo(position + length);
   return Status::kOk;
+}
+
+// Copies what the window takes of a stored block (the block fits in the capacity).
+Status CopyStoredBytes(Output& out, const uint8_t*& next, size_t& left) {
+  const size_t n = std::min(left, out.Room());
+  if (n > 0) std::memcpy(out.pos, next, n);
+  out.pos += n;
+  next += n;
+  left -= n;
+  return left == 0 ? Status::kOk : Status::kOutputTooSmall;
 }
 
 // Reads the run-length coded code lengths of a dynamic block's two alphabets.
@@ -254,33 +312,74 @@ Inflater::Inflater() {
 }
 
 InflateResult Inflater::Inflate(std::span<const uint8_t> input, std::span<uint8_t> output) const {
-  BitReader in(input);
-  Output out{output.data(), output.data(), output.data() + output.size()};
-  Status status = Status::kOk;
-  bool finalBlock = false;
-  while (status == Status::kOk && !finalBlock) {
-    in.Refill();
-    finalBlock = in.Take(1) != 0;
-    const uint32_t blockType = in.Take(2);
-    if (in.Overrun()) {
-      status = Status::kCorruptData;
-    } else if (blockType == 0) {
-      status = CopyStoredBlock(in, out);
-    } else if (blockType == 1) {
-      status =
-          DecodeHuffmanBlock(in, out, fixedLitLen_.entries.data(), fixedDistance_.entries.data());
-    } else if (blockType == 2) {
-      LitLenTable litLen;
-      DistanceTable distances;
-      status = ReadDynamicTables(in, litLen, distances);
-      if (status == Status::kOk) {
-        status = DecodeHuffmanBlock(in, out, litLen.entries.data(), distances.entries.data());
-      }
-    } else {
-      status = Status::kCorruptData;  // block type 3 is reserved
+  InflateState state(input, output.size());
+  const size_t written = Step(state, output, 0);
+  return InflateResult{state.Outcome(), written, state.ConsumedBytes()};
+}
+
+Status Inflater::StartBlock(InflateState& state, uint64_t capacityLeft) const {
+  BitReader& in = state.in_;
+  in.Refill();
+  state.finalBlock_ = in.Take(1) != 0;
+  const uint32_t blockType = in.Take(2);
+  if (in.Overrun()) return Status::kCorruptData;
+  using Phase = InflateState::Phase;
+  switch (blockType) {
+    case 0:
+      state.phase_ = Phase::kStored;
+      return StartStoredBlock(in, capacityLeft, state.storedNext_, state.storedLeft_);
+    case 1:
+      state.phase_ = Phase::kHuffman;
+      state.litLen_ = fixedLitLen_.entries.data();
+      state.distances_ = fixedDistance_.entries.data();
+      return Status::kOk;
+    case 2:
+      state.phase_ = Phase::kHuffman;
+      state.litLen_ = state.dynamicLitLen_.entries.data();
+      state.distances_ = state.dynamicDistances_.entries.data();
+      return ReadDynamicTables(in, state.dynamicLitLen_, state.dynamicDistances_);
+    default:
+      return Status::kCorruptData;  // block type 3 is reserved
+  }
+}
+
+size_t Inflater::Step(InflateState& state, std::span<uint8_t> window, size_t produced) const {
+  using Phase = InflateState::Phase;
+  uint8_t* const pos = window.data() + produced;
+  const uint64_t room = window.size() - produced;
+  const bool atCapacity = state.capacityLeft_ <= room;
+  Output out{window.data(), pos, atCapacity ? pos + state.capacityLeft_ : pos + room,
+             atCapacity,    pos, state.capacityLeft_};
+  while (state.phase_ != Phase::kDone) {
+    const Phase running = state.phase_;
+    Status status = Status::kOk;
+    switch (running) {
+      case Phase::kBlockHeader:
+        status = StartBlock(state, out.CapacityLeft());
+        break;
+      case Phase::kStored:
+        status = CopyStoredBytes(out, state.storedNext_, state.storedLeft_);
+        break;
+      case Phase::kHuffman:
+        status = DecodeHuffmanBlock(state.in_, out, state.litLen_, state.distances_,
+                                    PendingMatch{state.matchLeft_, state.matchDistance_});
+        break;
+      case Phase::kDone:
+        break;
+    }
+    // A full window pauses a block's data; a stored block too long for the capacity, found
+    // by its header, ends decoding whether or not the window is full.
+    const bool paused = status == Status::kOutputTooSmall && running != Phase::kBlockHeader;
+    if (paused && out.Paused()) break;  // resumes next step
+    if (status != Status::kOk) {
+      state.status_ = status;
+      state.phase_ = Phase::kDone;
+    } else if (running != Phase::kBlockHeader) {
+      state.phase_ = state.finalBlock_ ? Phase::kDone : Phase::kBlockHeader;
     }
   }
-  return InflateResult{status, out.Produced(), in.ConsumedBytes()};
+  state.capacityLeft_ -= static_cast<uint64_t>(out.pos - pos);
+  return out.Produced();
 }
 
 }  // namespace wayband::imaging::png

@@ -1,5 +1,5 @@
-// Raw DEFLATE decompression (stored, fixed Huffman and dynamic Huffman blocks) into a
-// caller-sized buffer.
+// Raw DEFLATE decompression (stored, fixed Huffman and dynamic Huffman blocks): in one go
+// into a caller-sized buffer, or step by step through a window the caller slides.
 #pragma once
 
 #include <array>
@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "imaging/png/bit_reader.h"
 #include "imaging/png/huffman_table.h"
 #include "imaging/png/status.h"
 
@@ -38,6 +39,41 @@ struct DistanceTable {
   std::array<HuffmanEntry, kDistanceTableSize> entries;
 };
 
+// Where a stepwise decompression stands between two steps: the input position, the block
+// being decoded with its tables, and what is left of a stored block or a match that the
+// previous step's window could not take. `capacity` bounds the whole output exactly as
+// the size of a one-go buffer does.
+class InflateState {
+ public:
+  InflateState(std::span<const uint8_t> input, uint64_t capacity)
+      : in_(input), capacityLeft_(capacity) {}
+  InflateState(const InflateState&) = delete;
+  InflateState& operator=(const InflateState&) = delete;
+
+  bool Finished() const { return phase_ == Phase::kDone; }
+  // How decoding ended; kOk while not finished.
+  Status Outcome() const { return status_; }
+  size_t ConsumedBytes() const { return in_.ConsumedBytes(); }
+
+ private:
+  friend class Inflater;
+  enum class Phase { kBlockHeader, kStored, kHuffman, kDone };
+
+  BitReader in_;
+  uint64_t capacityLeft_;
+  Phase phase_ = Phase::kBlockHeader;
+  bool finalBlock_ = false;
+  Status status_ = Status::kOk;
+  const uint8_t* storedNext_ = nullptr;  // the stored block's bytes still to copy
+  size_t storedLeft_ = 0;
+  size_t matchLeft_ = 0;  // bytes of a match still to copy, from matchDistance_ back
+  size_t matchDistance_ = 0;
+  const HuffmanEntry* litLen_ = nullptr;
+  const HuffmanEntry* distances_ = nullptr;
+  LitLenTable dynamicLitLen_;
+  DistanceTable dynamicDistances_;
+};
+
 class Inflater {
  public:
   // Builds the fixed Huffman tables; they are reused by every Inflate call.
@@ -50,7 +86,17 @@ class Inflater {
   // decoding without copying any of it.
   InflateResult Inflate(std::span<const uint8_t> input, std::span<uint8_t> output) const;
 
+  // Decodes into window[produced, window.size()), where the `produced` bytes in front are
+  // the latest output (all of it, or at least the last 32 KiB). Returns the new count of
+  // window bytes produced: the step ends when the window is full (decoding resumes there
+  // on the next call) or when the stream ends (state.Finished()). Bytes past the returned
+  // count are unspecified.
+  size_t Step(InflateState& state, std::span<uint8_t> window, size_t produced) const;
+
  private:
+  // Reads a block header and what follows it up to the block's first data.
+  Status StartBlock(InflateState& state, uint64_t capacityLeft) const;
+
   LitLenTable fixedLitLen_;
   DistanceTable fixedDistance_;
 };

@@ -11,9 +11,9 @@ namespace wayband::imaging::png {
 // Largest width or height accepted, in pixels.
 inline constexpr uint32_t kMaxImageSide = 16384;
 
-// Largest total of the buffers decoding one image allocates: the inflated scanlines (with
-// their filter bytes and slack), the de-interlaced copy when the image is interlaced, and
-// the converted bitmap rows.
+// Largest memory budget of one image: the inflated scanlines (with their filter bytes and
+// slack) counted whole although they are streamed, the de-interlaced copy when the image
+// is interlaced, and the converted bitmap rows.
 inline constexpr uint64_t kMaxDecodedBytes = uint64_t{256} << 20;
 
 // Largest file read by Load; a larger file is refused unread.
