@@ -23,27 +23,16 @@
 
 namespace wayband::imaging::png {
 
-class BitReader {
+// The buffer itself: what a decode loop that stays clear of the end of the input needs,
+// small enough to live in three registers.
+class BitBuffer {
  public:
-  // After Refill at least this many bits are buffered: enough for a length code with its
+  // After a refill at least this many bits are buffered: enough for a length code with its
   // extra bits and a distance code with its extra bits (15 + 5 + 15 + 13 = 48).
   static constexpr unsigned kRefillBits = 56;
 
-  explicit BitReader(std::span<const uint8_t> input)
-      : begin_(input.data()), next_(input.data()), end_(input.data() + input.size()) {}
-
-  // True when Refill can load a whole word of real input.
-  bool CanRefillFast() const { return end_ - next_ >= 8; }
-
-  void Refill() {
-    if (CanRefillFast()) {
-      RefillFast();
-    } else {
-      RefillSlow();
-    }
-  }
-
-  // Loads 8 bytes at once and keeps the whole bytes that fit. Needs CanRefillFast().
+  // Loads 8 bytes at once and keeps the whole bytes that fit. Needs 8 readable bytes at
+  // Next().
   void RefillFast() {
     bits_ |= LoadLittleEndian64(next_) << count_;
     next_ += (63 - count_) >> 3;
@@ -62,6 +51,40 @@ class BitReader {
     return value;
   }
   uint64_t Buffered() const { return bits_; }
+  const uint8_t* Next() const { return next_; }
+
+ protected:
+  explicit BitBuffer(const uint8_t* next) : next_(next) {}
+
+  static uint64_t LowMask(unsigned n) { return (uint64_t{1} << n) - 1; }
+  static uint64_t LoadLittleEndian64(const uint8_t* p) {
+    uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+    return word;
+  }
+
+  uint64_t bits_ = 0;
+  unsigned count_ = 0;
+  const uint8_t* next_;
+};
+
+class BitReader : public BitBuffer {
+ public:
+  explicit BitReader(std::span<const uint8_t> input)
+      : BitBuffer(input.data()), begin_(input.data()), end_(input.data() + input.size()) {}
+
+  // True when Refill can load a whole word of real input.
+  bool CanRefillFast() const { return end_ - next_ >= 8; }
+  const uint8_t* InputEnd() const { return end_; }
+
+  void Refill() {
+    if (CanRefillFast()) {
+      RefillFast();
+    } else {
+      RefillSlow();
+    }
+  }
 
   // True once a bit that lies past the end of the input has been consumed.
   bool Overrun() const { return phantomBytes_ * 8 > count_; }
@@ -88,15 +111,6 @@ class BitReader {
   }
 
  private:
-  static uint64_t LowMask(unsigned n) { return (uint64_t{1} << n) - 1; }
-
-  static uint64_t LoadLittleEndian64(const uint8_t* p) {
-    uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-    return word;
-  }
-
   void RefillSlow() {
     while (count_ < kRefillBits) {
       uint64_t byte = 0;
@@ -111,10 +125,7 @@ class BitReader {
   }
 
   const uint8_t* begin_;
-  const uint8_t* next_;
   const uint8_t* end_;
-  uint64_t bits_ = 0;
-  unsigned count_ = 0;
   size_t phantomBytes_ = 0;
 };
 

@@ -2,19 +2,21 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 namespace wayband::imaging::png {
 namespace {
 
 using LengthCounts = std::array<uint32_t, kMaxCodeLength + 1>;
 
-uint32_t ReverseBits(uint32_t code, unsigned length) {
-  uint32_t reversed = 0;
-  for (unsigned i = 0; i < length; ++i) {
-    reversed = (reversed << 1) | (code & 1);
-    code >>= 1;
-  }
-  return reversed;
+// The canonical code after `reversed`, a code of `length` bits, both bit-reversed as
+// DEFLATE sends them: adding one to a code carries from its last bit towards its first,
+// so the reversed code carries from bit length-1 down. The next code may be longer; the
+// bits it gains come last, which leaves the reversed value as it is. `reversed` must not
+// be the last code of its length (all ones).
+uint32_t NextReversedCode(uint32_t reversed, unsigned length) {
+  const uint32_t highestZero = uint32_t{1} << (std::bit_width(reversed ^ ((1u << length) - 1)) - 1);
+  return (reversed & (highestZero - 1)) | highestZero;
 }
 
 // Kraft check: how many codes of the longest length are still free (0 for a complete
@@ -66,12 +68,14 @@ Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const Huffm
     maxLength = std::max<unsigned>(maxLength, length);
   }
   counts[0] = 0;
-  std::fill_n(table.begin(), mainSize, HuffmanEntry{});
-  if (maxLength == 0) return Status::kOk;
-
   const int64_t freeCodes = FreeCodes(counts);
   if (freeCodes < 0) return Status::kCorruptData;
-  if (freeCodes > 0 && !(rule == IncompleteCode::kAllowSingleOneBit && maxLength == 1)) {
+  // A complete code writes every slot of the main table and of each subtable exactly
+  // once; only an incomplete one leaves slots that must read as no symbol.
+  const bool complete = freeCodes == 0;
+  if (!complete) std::fill_n(table.begin(), mainSize, HuffmanEntry{});
+  if (maxLength == 0) return Status::kOk;
+  if (!complete && !(rule == IncompleteCode::kAllowSingleOneBit && maxLength == 1)) {
     return Status::kCorruptData;
   }
 
@@ -88,8 +92,7 @@ Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const Huffm
   const uint32_t codeCount = offsets[kMaxCodeLength];  // offsets now mark the group ends
 
   LengthCounts remaining = counts;
-  uint32_t code = 0;
-  unsigned previousLength = lengths[sorted[0]];
+  uint32_t reversed = 0;
   size_t nextSubtable = mainSize;
   uint32_t subtablePrefix = UINT32_MAX;
   size_t subtableStart = 0;
@@ -97,12 +100,10 @@ Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const Huffm
   for (uint32_t i = 0; i < codeCount; ++i) {
     const uint16_t symbol = sorted[i];
     const unsigned length = lengths[symbol];
-    code <<= length - previousLength;
-    previousLength = length;
-    const uint32_t reversed = ReverseBits(code++, length);
-    const HuffmanEntry entry{symbols[symbol].value, static_cast<uint8_t>(length),
-                             symbols[symbol].kind};
+    const HuffmanSymbol meaning = symbols[symbol];
+    const uint32_t flags = uint32_t{meaning.flags} << 8;
     if (length <= mainBits) {
+      const auto entry = HuffmanEntry::Make(meaning.value, length, meaning.extraBits, flags);
       Replicate(table.data(), mainBits, reversed, length, entry);
     } else {
       const uint32_t prefix = reversed & static_cast<uint32_t>(mainSize - 1);
@@ -110,17 +111,21 @@ Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const Huffm
         subtableBits = SubtableBits(remaining, length, mainBits, maxLength);
         const size_t size = size_t{1} << subtableBits;
         if (nextSubtable + size > table.size()) return Status::kCorruptData;
-        std::fill_n(table.begin() + static_cast<ptrdiff_t>(nextSubtable), size, HuffmanEntry{});
-        table[prefix] = HuffmanEntry{static_cast<uint16_t>(nextSubtable),
-                                     static_cast<uint8_t>(subtableBits), kSubtable};
+        if (!complete) {
+          std::fill_n(table.begin() + static_cast<ptrdiff_t>(nextSubtable), size, HuffmanEntry{});
+        }
+        table[prefix] =
+            HuffmanEntry::Subtable(static_cast<uint32_t>(nextSubtable), mainBits, subtableBits);
         subtablePrefix = prefix;
         subtableStart = nextSubtable;
         nextSubtable += size;
       }
-      Replicate(table.data() + subtableStart, subtableBits, reversed >> mainBits, length - mainBits,
-                entry);
+      const unsigned rest = length - mainBits;
+      const auto entry = HuffmanEntry::Make(meaning.value, rest, meaning.extraBits, flags);
+      Replicate(table.data() + subtableStart, subtableBits, reversed >> mainBits, rest, entry);
     }
     --remaining[length];
+    if (i + 1 < codeCount) reversed = NextReversedCode(reversed, length);
   }
   return Status::kOk;
 }

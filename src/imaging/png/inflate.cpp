@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "imaging/png/bit_reader.h"
 
@@ -34,26 +35,26 @@ constexpr std::array<uint8_t, kCodeLengthSymbols> kCodeLengthOrder = {
 constexpr std::array<HuffmanSymbol, kLitLenSymbols> MakeLitLenSymbols() {
   std::array<HuffmanSymbol, kLitLenSymbols> symbols{};
   for (uint16_t i = 0; i < kEndOfBlockSymbol; ++i)
-    symbols[i] = {i, kLiteral};
-  symbols[kEndOfBlockSymbol] = {0, kEndOfBlock};
+    symbols[i] = HuffmanSymbol::Literal(i);
+  symbols[kEndOfBlockSymbol] = HuffmanSymbol::EndOfBlock();
   for (size_t i = 0; i < kLengthBase.size(); ++i) {
-    symbols[kEndOfBlockSymbol + 1 + i] = {kLengthBase[i], kLengthExtraBits[i]};
+    symbols[kEndOfBlockSymbol + 1 + i] = HuffmanSymbol::Base(kLengthBase[i], kLengthExtraBits[i]);
   }
-  return symbols;  // 286 and 287 stay kInvalid
+  return symbols;  // 286 and 287 stay invalid
 }
 
 constexpr std::array<HuffmanSymbol, kDistanceSymbols> MakeDistanceSymbols() {
   std::array<HuffmanSymbol, kDistanceSymbols> symbols{};
   for (size_t i = 0; i < kDistanceBase.size(); ++i) {
-    symbols[i] = {kDistanceBase[i], kDistanceExtraBits[i]};
+    symbols[i] = HuffmanSymbol::Base(kDistanceBase[i], kDistanceExtraBits[i]);
   }
-  return symbols;  // 30 and 31 stay kInvalid
+  return symbols;  // 30 and 31 stay invalid
 }
 
 constexpr std::array<HuffmanSymbol, kCodeLengthSymbols> MakeCodeLengthSymbols() {
   std::array<HuffmanSymbol, kCodeLengthSymbols> symbols{};
   for (uint16_t i = 0; i < kCodeLengthSymbols; ++i)
-    symbols[i] = {i, kLiteral};
+    symbols[i] = HuffmanSymbol::Literal(i);
   return symbols;
 }
 
@@ -89,35 +90,40 @@ struct PendingMatch {
 
 constexpr size_t kMaxMatchLength = 258;
 constexpr size_t kWordBytes = 8;
-// Match copies in the fast path move whole 8-byte words, and a match at a distance below 8
-// first spells out its period in up to 14 single bytes, so a copy may write up to this
-// many bytes past the match.
+// Match copies in the fast loop store whole 8-byte words, the first two of them whatever
+// the length, so a copy may write up to two words past the match.
 constexpr size_t kCopyOvershoot = 2 * kWordBytes;
-constexpr size_t kFastOutputRoom = kMaxMatchLength + kCopyOvershoot;
+
+inline void CopyWord(uint8_t* dst, const uint8_t* src) {
+  uint64_t word;
+  std::memcpy(&word, src, kWordBytes);
+  std::memcpy(dst, &word, kWordBytes);
+}
 
 // Copies a match of `length` bytes from `distance` bytes back, one word at a time; needs
 // kCopyOvershoot bytes of room past the match.
 inline void CopyMatchFast(uint8_t* dst, size_t distance, size_t length) {
   uint8_t* const stop = dst + length;
-  if (distance == 1) {
+  const uint8_t* src = dst - distance;
+  if (distance >= kWordBytes) {
+    // Every word read lies wholly before the word written. Most matches are short: the
+    // first two words go without a test.
+    CopyWord(dst, src);
+    CopyWord(dst + kWordBytes, src + kWordBytes);
+    for (dst += 2 * kWordBytes, src += 2 * kWordBytes; dst < stop;
+         dst += kWordBytes, src += kWordBytes) {
+      CopyWord(dst, src);
+    }
+  } else if (distance == 1) {
     const uint64_t pattern = dst[-1] * uint64_t{0x0101010101010101};
     for (; dst < stop; dst += kWordBytes)
       std::memcpy(dst, &pattern, kWordBytes);
-    return;
+  } else {
+    // A word read `distance` back is right in its first `distance` bytes only, and the
+    // next word, stored `distance` further on, overwrites the rest.
+    for (; dst < stop; dst += distance, src += distance)
+      CopyWord(dst, src);
   }
-  if (distance < kWordBytes) {
-    // Repeat the period byte by byte up to a multiple of it that spans a word; from there
-    // on every byte equals the one `period` bytes back, far enough for word copies.
-    const size_t period = distance * ((kWordBytes + distance - 1) / distance);
-    const uint8_t* const source = dst - distance;
-    for (size_t i = 0; i < period; ++i)
-      dst[i] = source[i];
-    dst += period;
-    distance = period;
-  }
-  const uint8_t* src = dst - distance;
-  for (; dst < stop; dst += kWordBytes, src += kWordBytes)
-    std::memcpy(dst, src, kWordBytes);
 }
 
 inline void CopyMatchExact(uint8_t* dst, size_t distance, size_t length) {
@@ -126,11 +132,96 @@ inline void CopyMatchExact(uint8_t* dst, size_t distance, size_t length) {
     dst[i] = src[i];
 }
 
-// Decodes the symbols of one Huffman block up to its end-of-block code. While a whole
-// word of input and room for the longest match remain, no bound is checked per symbol;
-// near either end every symbol is checked for truncation and for room. A full window
-// (Output::Paused) returns kOutputTooSmall before the next symbol is decoded, or with the
-// rest of a match left in `pending`.
+// An exceptional entry other than a subtable pointer: the end of the block, or a code no
+// symbol has.
+Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
+  in.Consume(entry.BitsToConsume());
+  return entry.IsEndOfBlock() && !in.Overrun() ? Status::kOk : Status::kCorruptData;
+}
+
+// Decodes symbols while the input and the output are far from their ends, without bound
+// checks: passes are counted out in batches that cannot reach either end, each pass
+// refilling once from a whole word of real input and writing at most one match (or three
+// literals). Returns the block's outcome at its end-of-block code or at a fault,
+// and nothing when it reaches the bounds first; the careful loop goes on from there.
+//
+// The loop works on copies of the bit buffer and the output position whose addresses
+// never escape, and on nothing else, so that everything it touches stays in registers.
+// Each pass starts with at least kRefillBits buffered bits and `entry`, the main-table
+// slot of the first of them, already loaded: the next slot is looked up as soon as a
+// symbol is consumed, before the refill and the store, so that the chain from one lookup
+// to the next is only a shift and a load.
+[[gnu::noinline]] std::optional<Status> DecodeFast(BitReader& reader, Output& output,
+                                                   const HuffmanEntry* litLen,
+                                                   const HuffmanEntry* distances) {
+  const uint8_t* const inputEnd = reader.InputEnd();
+  const uint8_t* const begin = output.begin;
+  uint8_t* const end = output.end;
+  // How many passes are sure to stay within the bounds: a pass refills once, moving at
+  // most 7 bytes on, and writes at most one match.
+  const auto safePasses = [&](const BitBuffer& in, const uint8_t* pos) -> size_t {
+    const ptrdiff_t inputLeft = inputEnd - in.Next() - static_cast<ptrdiff_t>(kWordBytes);
+    const ptrdiff_t outputLeft = end - pos - static_cast<ptrdiff_t>(kCopyOvershoot);
+    if (inputLeft < 0 || outputLeft < 0) return 0;
+    return std::min(static_cast<size_t>(inputLeft) / 7 + 1,
+                    static_cast<size_t>(outputLeft) / kMaxMatchLength);
+  };
+  if (safePasses(reader, output.pos) == 0) return std::nullopt;
+  BitBuffer in = reader;
+  uint8_t* pos = output.pos;
+  const auto finish = [&](std::optional<Status> outcome) {
+    static_cast<BitBuffer&>(reader) = in;
+    output.pos = pos;
+    return outcome;
+  };
+
+  in.RefillFast();
+  HuffmanEntry entry = LookUpMain<kLitLenMainBits>(litLen, in.Buffered());
+  for (size_t passes = safePasses(in, pos); passes > 0; passes = safePasses(in, pos)) {
+    for (; passes > 0; --passes) {
+      if (entry.IsExceptional()) {
+        if (entry.IsSubtable()) entry = FollowSubtable(litLen, entry, in);
+        if (entry.IsExceptional()) {
+          in.Consume(entry.BitsToConsume());
+          return finish(entry.IsEndOfBlock() ? Status::kOk : Status::kCorruptData);
+        }
+      }
+      if (entry.IsLiteral()) {
+        // Literals come in runs, and three literal codes fit in one refill (3 x 15 <= 56),
+        // with the main-table bits of the slot after them (56 - 45 >= 11). Each test is a
+        // branch of its own, predicted as one.
+        const auto takeLiteral = [&] {
+          in.Consume(entry.BitsToConsume());
+          *pos++ = static_cast<uint8_t>(entry.Value());
+          entry = LookUpMain<kLitLenMainBits>(litLen, in.Buffered());
+        };
+        takeLiteral();
+        if (entry.IsLiteral()) {
+          takeLiteral();
+          if (entry.IsLiteral()) takeLiteral();
+        }
+        in.RefillFast();
+        continue;
+      }
+      // A length and its distance take at most 15 + 5 + 15 + 13 = 48 buffered bits.
+      const size_t length = TakeSymbol(entry, in);
+      const HuffmanEntry distanceEntry = LookUpSymbol<kDistanceMainBits>(distances, in);
+      if (distanceEntry.IsExceptional()) return finish(Status::kCorruptData);
+      const size_t distance = TakeSymbol(distanceEntry, in);
+      if (distance > static_cast<size_t>(pos - begin)) return finish(Status::kCorruptData);
+      in.RefillFast();
+      entry = LookUpMain<kLitLenMainBits>(litLen, in.Buffered());
+      CopyMatchFast(pos, distance, length);
+      pos += length;
+    }
+  }
+  return finish(std::nullopt);
+}
+
+// Decodes the symbols of one Huffman block up to its end-of-block code: the fast loop
+// while input and output are far from their ends, then symbol by symbol, each checked for
+// truncation and for room. A full window (Output::Paused) returns kOutputTooSmall before
+// the next symbol is decoded, or with the rest of a match left in `pending`.
 [[gnu::always_inline]] inline Status DecodeSymbols(BitReader& in, Output& out,
                                                    const HuffmanEntry* litLen,
                                                    const HuffmanEntry* distances,
@@ -142,47 +233,24 @@ inline void CopyMatchExact(uint8_t* dst, size_t distance, size_t length) {
     pending.left -= fits;
     if (pending.left > 0) return Status::kOutputTooSmall;
   }
+  if (const std::optional<Status> end = DecodeFast(in, out, litLen, distances)) return *end;
   for (;;) {
-    const bool fast = in.CanRefillFast() && out.Room() >= kFastOutputRoom;
-    if (fast) {
-      in.RefillFast();
-    } else {
-      if (out.Paused()) return Status::kOutputTooSmall;
-      in.Refill();
-    }
-    const HuffmanEntry symbol = DecodeSymbol<kLitLenMainBits>(litLen, in);
-    if (symbol.kind == kLiteral) {
-      if (!fast) {
-        if (in.Overrun()) return Status::kCorruptData;
-        if (out.Room() == 0) return Status::kOutputTooSmall;
-      }
-      *out.pos++ = static_cast<uint8_t>(symbol.value);
-      if (fast) {
-        // Literals come in runs: two more literal codes fit in the bits already buffered
-        // (3 x 15 <= 56), saving a refill each.
-        for (int more = 0; more < 2; ++more) {
-          const HuffmanEntry next = LookUpSymbol<kLitLenMainBits>(litLen, in);
-          if (next.kind != kLiteral) break;
-          in.Consume(next.length);
-          *out.pos++ = static_cast<uint8_t>(next.value);
-        }
-      }
+    if (out.Paused()) return Status::kOutputTooSmall;
+    in.Refill();
+    const HuffmanEntry entry = LookUpSymbol<kLitLenMainBits>(litLen, in);
+    if (entry.IsExceptional()) return EndOfBlockOrCorrupt(entry, in);
+    if (entry.IsLiteral()) {
+      in.Consume(entry.BitsToConsume());
+      if (in.Overrun()) return Status::kCorruptData;
+      if (out.Room() == 0) return Status::kOutputTooSmall;
+      *out.pos++ = static_cast<uint8_t>(entry.Value());
       continue;
     }
-    if (symbol.kind > kMaxExtraBits) {
-      const bool endOfBlock = symbol.kind == kEndOfBlock && !in.Overrun();
-      return endOfBlock ? Status::kOk : Status::kCorruptData;
-    }
-    const size_t length = symbol.value + in.Take(symbol.kind);
-    const HuffmanEntry distanceSymbol = DecodeSymbol<kDistanceMainBits>(distances, in);
-    if (distanceSymbol.kind > kMaxExtraBits) return Status::kCorruptData;
-    const size_t distance = distanceSymbol.value + in.Take(distanceSymbol.kind);
+    const size_t length = TakeSymbol(entry, in);
+    const HuffmanEntry distanceEntry = LookUpSymbol<kDistanceMainBits>(distances, in);
+    if (distanceEntry.IsExceptional()) return Status::kCorruptData;
+    const size_t distance = TakeSymbol(distanceEntry, in);
     if (in.Overrun() || distance > out.Produced()) return Status::kCorruptData;
-    if (fast) {
-      CopyMatchFast(out.pos, distance, length);
-      out.pos += length;
-      continue;
-    }
     const size_t fits = std::min(length, out.Room());
     CopyMatchExact(out.pos, distance, fits);
     out.pos += fits;
@@ -241,19 +309,21 @@ Status ReadCodeLengths(BitReader& in, const HuffmanEntry* codeLengthTable,
   size_t i = 0;
   while (i < lengths.size()) {
     in.Refill();
-    const HuffmanEntry symbol = DecodeSymbol<kCodeLengthMainBits>(codeLengthTable, in);
-    if (symbol.kind != kLiteral || in.Overrun()) return Status::kCorruptData;
-    if (symbol.value < kCopyPrevious) {
-      lengths[i++] = static_cast<uint8_t>(symbol.value);
+    const HuffmanEntry entry = LookUpMain<kCodeLengthMainBits>(codeLengthTable, in.Buffered());
+    in.Consume(entry.BitsToConsume());
+    if (!entry.IsLiteral() || in.Overrun()) return Status::kCorruptData;
+    const uint32_t symbol = entry.Value();
+    if (symbol < kCopyPrevious) {
+      lengths[i++] = static_cast<uint8_t>(symbol);
       continue;
     }
     uint8_t fill = 0;
     size_t repeat = 0;
-    if (symbol.value == kCopyPrevious) {
+    if (symbol == kCopyPrevious) {
       if (i == 0) return Status::kCorruptData;
       fill = lengths[i - 1];
       repeat = 3 + in.Take(2);
-    } else if (symbol.value == kShortZeroRun) {
+    } else if (symbol == kShortZeroRun) {
       repeat = 3 + in.Take(3);
     } else {
       repeat = 11 + in.Take(7);
