@@ -24,13 +24,17 @@ ImagingCapabilities ProbeImagingLibrary() {
   return answer;
 }
 
-void SetImagingLibrary(ImagingCapabilities capabilities) { Library() = capabilities; }
+void SetImagingLibrary(ImagingCapabilities capabilities) {
+  Library() = capabilities;
+}
 
 const ImagingCapabilities& RecordedImagingCapabilities() {
   if (!Record()) RecordImagingCapabilities();
   return *Record();
 }
 
-void RecordImagingCapabilities() { Record() = ProbeImagingLibrary(); }
+void RecordImagingCapabilities() {
+  Record() = ProbeImagingLibrary();
+}
 
 }  // namespace wayband::platform
