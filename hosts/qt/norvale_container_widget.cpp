@@ -2,7 +2,9 @@
 
 #include <QShowEvent>
 
+#include "qt/property_mirror.h"
 #include "qt/qt_environment.h"
+#include "wayband/container_interface.h"
 #include "wayband/norvale_container.h"
 
 namespace wayband::qt {
@@ -25,6 +27,13 @@ NorvaleContainerWidget::NorvaleContainerWidget(QWidget* parent, const PropertyBa
   } else {
     container_->InitProperties();
   }
+  mirror_ = std::make_unique<PropertyMirror>(
+      *this, NorvaleContainerInterface(),
+      [this](std::string_view name) { return GetProperty(*container_, name); },
+      [this](std::string_view name, const Variant& value) {
+        return PutProperty(*container_, name, value);
+      });
+  mirror_->Copy({});
   // After the desktop's other listeners (the broadcast to the windows) heard of it.
   desktop_ = platform::CurrentDesktop().Subscribe([this](platform::DesktopChange) {
     if (container_) container_->RefreshColours();
@@ -33,6 +42,7 @@ NorvaleContainerWidget::NorvaleContainerWidget(QWidget* parent, const PropertyBa
 
 NorvaleContainerWidget::~NorvaleContainerWidget() {
   desktop_.Reset();
+  mirror_.reset();
   container_.reset();
   site_.reset();
 }
@@ -59,7 +69,12 @@ void NorvaleContainerWidget::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) site_->Shown();
 }
 
+bool NorvaleContainerWidget::event(QEvent* event) {
+  return (mirror_ && mirror_->HandleEvent(event)) || ImageWidget::event(event);
+}
+
 void NorvaleContainerWidget::ControlPropertyChanged(std::string_view name) {
+  if (mirror_) mirror_->Copy(name);
   emit controlPropertyChanged(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 

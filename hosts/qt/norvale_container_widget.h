@@ -3,6 +3,7 @@
 // as its contained controls: with AutoSizeControls on they fill the area below the
 // caption bar whenever the container is resized. It repaints in the desktop's colours
 // whenever they change (a palette change the application follows, or a scheme it chose).
+// The container's properties are also the widget's, under their names (PropertyMirror).
 //
 //   wayband::qt::NorvaleContainerWidget box(panel);
 //   box.container().SetCaption("Notes");
@@ -23,6 +24,8 @@ class NorvaleContainer;
 }
 
 namespace wayband::qt {
+
+class PropertyMirror;
 
 class NorvaleContainerWidget : public ImageWidget, private SiteListener {
   Q_OBJECT
@@ -49,6 +52,7 @@ class NorvaleContainerWidget : public ImageWidget, private SiteListener {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   // SiteListener
@@ -58,6 +62,7 @@ class NorvaleContainerWidget : public ImageWidget, private SiteListener {
   std::unique_ptr<QtSite> site_;
   std::unique_ptr<NorvaleContainer> container_;
   platform::DesktopSubscription desktop_;
+  std::unique_ptr<PropertyMirror> mirror_;
 };
 
 }  // namespace wayband::qt

@@ -1,11 +1,11 @@
 #include "qt/wayband_widget.h"
 
-#include <QDynamicPropertyChangeEvent>
 #include <QShowEvent>
 #include <algorithm>
 
 #include "platform/desktop_settings.h"
 #include "platform/twips.h"
+#include "qt/property_mirror.h"
 #include "qt/qt_desktop.h"
 #include "qt/qt_environment.h"
 #include "qt/qt_windows.h"
@@ -23,56 +23,6 @@ constexpr int kPreferredWidth = 200;
 constexpr int kRowsBesideBars = 3;
 // The narrowest control still shows the chevron and a few toolbar buttons.
 constexpr int kMinimumWidthRows = 4;
-
-bool Mirrored(AutomationType type) {
-  switch (type) {
-    case AutomationType::kBoolean:
-    case AutomationType::kInteger:
-    case AutomationType::kLong:
-    case AutomationType::kOleColor:
-    case AutomationType::kString:
-      return true;
-    default:
-      return false;
-  }
-}
-
-QVariant QVariantOf(const Variant& value) {
-  switch (value.Type()) {
-    case VariantType::kBoolean:
-      return *value.ToBoolean();
-    case VariantType::kInteger:
-    case VariantType::kLong:
-      return *value.ToLong();
-    case VariantType::kColor:
-      return static_cast<uint>(*value.ToColor());
-    case VariantType::kDouble:
-      return *value.ToDouble();
-    case VariantType::kString:
-      return QString::fromStdString(*value.ToText());
-    default:
-      return {};
-  }
-}
-
-Variant VariantOf(const QVariant& value) {
-  switch (value.typeId()) {
-    case QMetaType::Bool:
-      return Variant(value.toBool());
-    case QMetaType::Int:
-    case QMetaType::Short:
-    case QMetaType::LongLong:
-      return Variant(static_cast<int32_t>(value.toLongLong()));
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-      return Variant(static_cast<uint32_t>(value.toULongLong()));
-    case QMetaType::Double:
-    case QMetaType::Float:
-      return Variant(value.toDouble());
-    default:
-      return Variant(value.toString().toStdString());
-  }
-}
 
 }  // namespace
 
@@ -93,11 +43,18 @@ WaybandWidget::WaybandWidget(QWidget* parent, const PropertyBag* stored, bool de
     control_->ReadProperties(PropertyBag());
   }
   ConnectEvents();
-  MirrorProperties({});
+  mirror_ = std::make_unique<PropertyMirror>(
+      *this, WaybandInterface(),
+      [this](std::string_view name) { return GetProperty(*control_, name); },
+      [this](std::string_view name, const Variant& value) {
+        return PutProperty(*control_, name, value);
+      });
+  mirror_->Copy({});
 }
 
 WaybandWidget::~WaybandWidget() {
   connections_.clear();
+  mirror_.reset();
   control_.reset();
   site_.reset();
 }
@@ -158,32 +115,11 @@ void WaybandWidget::showEvent(QShowEvent* event) {
 }
 
 bool WaybandWidget::event(QEvent* event) {
-  if (event->type() == QEvent::DynamicPropertyChange && !mirroring_) {
-    const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
-    const QVariant value = property(name.constData());
-    // A value the control refuses gives way to the control's own.
-    if (!value.isValid() || !PutProperty(*control_, name.toStdString(), VariantOf(value))) {
-      MirrorProperties(name.toStdString());
-    }
-    return true;
-  }
-  return ImageWidget::event(event);
-}
-
-void WaybandWidget::MirrorProperties(std::string_view name) {
-  mirroring_ = true;
-  for (const MemberDescription& member : WaybandInterface().members) {
-    if (member.kind != MemberKind::kProperty || !member.canGet || !Mirrored(member.type)) continue;
-    if (!name.empty() && WaybandInterface().Find(name) != &member) continue;
-    if (const auto value = GetProperty(*control_, member.name)) {
-      setProperty(std::string(member.name).c_str(), QVariantOf(*value));
-    }
-  }
-  mirroring_ = false;
+  return (mirror_ && mirror_->HandleEvent(event)) || ImageWidget::event(event);
 }
 
 void WaybandWidget::ControlPropertyChanged(std::string_view name) {
-  if (control_) MirrorProperties(name);
+  if (mirror_) mirror_->Copy(name);
   emit controlPropertyChanged(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 

@@ -32,6 +32,8 @@ class Wayband;
 
 namespace wayband::qt {
 
+class PropertyMirror;
+
 class WaybandWidget : public ImageWidget, private SiteListener {
   Q_OBJECT
 
@@ -87,8 +89,6 @@ class WaybandWidget : public ImageWidget, private SiteListener {
 
  private:
   void ConnectEvents();
-  // The control's properties copied into the widget's (all of them for an empty name).
-  void MirrorProperties(std::string_view name);
   // SiteListener
   void ControlPropertyChanged(std::string_view name) override;
   void ControlEvent(std::string_view name) override;
@@ -96,7 +96,7 @@ class WaybandWidget : public ImageWidget, private SiteListener {
   std::unique_ptr<QtSite> site_;
   std::unique_ptr<Wayband> control_;
   std::vector<ScopedConnection> connections_;
-  bool mirroring_ = false;
+  std::unique_ptr<PropertyMirror> mirror_;
 };
 
 }  // namespace wayband::qt

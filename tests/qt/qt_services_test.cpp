@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QTemporaryFile>
 #include <QTimer>
+#include <functional>
 
 #include "platform/desktop_settings.h"
 #include "platform/system_colors.h"
@@ -123,6 +124,33 @@ TEST_P(ContainerTest, PaintsItsBarAndSizesItsWidget) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AutoSize, ContainerTest, Bool());
+
+// Both widgets carry their control's properties by name, both ways.
+TEST_F(QtBarTest, PropertiesByNameReachTheControlAndFollowIt) {
+  auto* box = new NorvaleContainerWidget(form.get());
+  struct Row {
+    QWidget* widget;
+    const char* name;
+    QVariant set;
+    std::function<QVariant()> controlValue;
+    std::function<void()> changeInControl;
+    QVariant changed;
+  };
+  const Row rows[] = {
+      {bar.data(), "BarsToShow", 2, [&] { return QVariant(Control().BarsToShow()); },
+       [&] { Control().SetBarsToShow(1); }, 1},
+      {box, "Caption", "Notes",
+       [&] { return QVariant(QString::fromStdString(box->container().Caption())); },
+       [&] { box->container().SetCaption("Mail"); }, "Mail"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.widget->setProperty(row.name, row.set);
+    EXPECT_EQ(row.controlValue().toString(), row.set.toString());
+    row.changeInControl();
+    EXPECT_EQ(row.widget->property(row.name).toString(), row.changed.toString());
+  }
+}
 
 }  // namespace
 }  // namespace wayband::qt::testing
