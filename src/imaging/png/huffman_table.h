@@ -103,18 +103,12 @@ inline HuffmanEntry LookUpMain(const HuffmanEntry* table, uint64_t bits) {
   return table[bits & ((uint64_t{1} << kMainBits) - 1)];
 }
 
-// The subtable entry a pointer leads to, for the bits that follow the main-table bits.
-inline HuffmanEntry SubtableEntry(const HuffmanEntry* table, HuffmanEntry pointer,
-                                  uint64_t bitsAfterMain) {
-  const uint64_t mask = (uint64_t{1} << pointer.CodeBits()) - 1;
-  return table[pointer.Value() + (bitsAfterMain & mask)];
-}
-
 // Follows a subtable pointer: consumes the main-table bits and returns the subtable's
 // entry for the bits after them.
 inline HuffmanEntry FollowSubtable(const HuffmanEntry* table, HuffmanEntry pointer, BitBuffer& in) {
   in.Consume(pointer.BitsToConsume());
-  return SubtableEntry(table, pointer, in.Buffered());
+  const uint64_t mask = (uint64_t{1} << pointer.CodeBits()) - 1;
+  return table[pointer.Value() + (in.Buffered() & mask)];
 }
 
 // The entry of the next symbol, with a subtable's main bits already consumed and the rest
