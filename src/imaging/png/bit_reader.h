@@ -51,6 +51,7 @@ class BitBuffer {
     return value;
   }
   uint64_t Buffered() const { return bits_; }
+  unsigned Count() const { return count_; }
   const uint8_t* Next() const { return next_; }
 
  protected:

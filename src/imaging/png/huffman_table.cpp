@@ -54,24 +54,45 @@ void Replicate(HuffmanEntry* table, unsigned tableBits, uint32_t index, unsigned
     table[i] = entry;
 }
 
+// Main-table codes are placed while the table grows: while the codes of some length are
+// placed, only the first 2^length slots are in use, and each code takes exactly one of
+// them. Before the codes of a longer length, the slots in use are copied after themselves,
+// which repeats every shorter code at the slots its extensions fall on. A slot that no
+// code of the lengths so far covers is the prefix of a longer code, which overwrites it
+// and its copies in turn.
+void GrowMainTable(HuffmanEntry* table, unsigned& usedBits, unsigned bits) {
+  for (; usedBits < bits; ++usedBits) {
+    const size_t used = size_t{1} << usedBits;
+    std::copy_n(table, used, table + used);
+  }
+}
+
 }  // namespace
 
 Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const HuffmanSymbol> symbols,
                          unsigned mainBits, IncompleteCode rule, std::span<HuffmanEntry> table) {
   const size_t mainSize = size_t{1} << mainBits;
   if (table.size() < mainSize || symbols.size() < lengths.size()) return Status::kCorruptData;
-  LengthCounts counts{};
+  // Counted into interleaved partial counts, so that a run of equal lengths does not make
+  // each count wait for the one before it.
+  constexpr size_t kPartialCounts = 4;
+  std::array<LengthCounts, kPartialCounts> partial{};
   unsigned maxLength = 0;
-  for (uint8_t length : lengths) {
+  for (size_t symbol = 0; symbol < lengths.size(); ++symbol) {
+    const unsigned length = lengths[symbol];
     if (length > kMaxCodeLength) return Status::kCorruptData;
-    ++counts[length];
-    maxLength = std::max<unsigned>(maxLength, length);
+    ++partial[symbol % kPartialCounts][length];
+    maxLength = std::max(maxLength, length);
   }
-  counts[0] = 0;
+  LengthCounts counts{};
+  for (unsigned length = 1; length <= kMaxCodeLength; ++length) {
+    for (const LengthCounts& part : partial)
+      counts[length] += part[length];
+  }
   const int64_t freeCodes = FreeCodes(counts);
   if (freeCodes < 0) return Status::kCorruptData;
-  // A complete code writes every slot of the main table and of each subtable exactly
-  // once; only an incomplete one leaves slots that must read as no symbol.
+  // A complete code writes every slot of the main table and of each subtable; only an
+  // incomplete one leaves slots that must read as no symbol.
   const bool complete = freeCodes == 0;
   if (!complete) std::fill_n(table.begin(), mainSize, HuffmanEntry{});
   if (maxLength == 0) return Status::kOk;
@@ -97,15 +118,17 @@ Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const Huffm
   uint32_t subtablePrefix = UINT32_MAX;
   size_t subtableStart = 0;
   unsigned subtableBits = 0;
+  unsigned usedBits = lengths[sorted[0]];
   for (uint32_t i = 0; i < codeCount; ++i) {
     const uint16_t symbol = sorted[i];
     const unsigned length = lengths[symbol];
     const HuffmanSymbol meaning = symbols[symbol];
     const uint32_t flags = uint32_t{meaning.flags} << 8;
     if (length <= mainBits) {
-      const auto entry = HuffmanEntry::Make(meaning.value, length, meaning.extraBits, flags);
-      Replicate(table.data(), mainBits, reversed, length, entry);
+      GrowMainTable(table.data(), usedBits, length);
+      table[reversed] = HuffmanEntry::Make(meaning.value, length, meaning.extraBits, flags);
     } else {
+      GrowMainTable(table.data(), usedBits, mainBits);
       const uint32_t prefix = reversed & static_cast<uint32_t>(mainSize - 1);
       if (prefix != subtablePrefix) {
         subtableBits = SubtableBits(remaining, length, mainBits, maxLength);
@@ -120,13 +143,14 @@ Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const Huffm
         subtableStart = nextSubtable;
         nextSubtable += size;
       }
+      --remaining[length];
       const unsigned rest = length - mainBits;
       const auto entry = HuffmanEntry::Make(meaning.value, rest, meaning.extraBits, flags);
       Replicate(table.data() + subtableStart, subtableBits, reversed >> mainBits, rest, entry);
     }
-    --remaining[length];
     if (i + 1 < codeCount) reversed = NextReversedCode(reversed, length);
   }
+  GrowMainTable(table.data(), usedBits, mainBits);
   return Status::kOk;
 }
 

@@ -209,8 +209,12 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
       if (distanceEntry.IsExceptional()) return finish(Status::kCorruptData);
       const size_t distance = TakeSymbol(distanceEntry, in);
       if (distance > static_cast<size_t>(pos - begin)) return finish(Status::kCorruptData);
-      in.RefillFast();
+      // The next slot is looked up before the refill, from the bits the match left: at
+      // least 56 - 48 = 8, and nearly always the main table's 11.
+      if (in.Count() < kLitLenMainBits) [[unlikely]]
+        in.RefillFast();
       entry = LookUpMain<kLitLenMainBits>(litLen, in.Buffered());
+      in.RefillFast();
       CopyMatchFast(pos, distance, length);
       pos += length;
     }
