@@ -25,22 +25,30 @@ namespace wayband::imaging::png {
 
 // The buffer itself: what a decode loop that stays clear of the end of the input needs,
 // small enough to live in three registers.
-class BitBuffer {
+//
+// With kPadding > 0 the stream's next bit sits at bit kPadding of `bits_`, above padding
+// bits that mean nothing, and `count_` counts the padding too. The fast decode loop keeps
+// its bits padded by log2 of a table slot's size: masking the buffer then gives the byte
+// offset of the next slot directly, and a load at a base plus an offset takes a cycle less
+// than one at a base plus a scaled index, on the chain from one symbol to the next.
+template <unsigned kPadding>
+class BasicBitBuffer {
  public:
   // After a refill at least this many bits are buffered: enough for a length code with its
   // extra bits and a distance code with its extra bits (15 + 5 + 15 + 13 = 48).
-  static constexpr unsigned kRefillBits = 56;
+  static constexpr unsigned kRefillBits = 56 - kPadding;
+  static_assert(kRefillBits >= 48);
 
   // Loads 8 bytes at once and keeps the whole bytes that fit. Needs 8 readable bytes at
   // Next().
   void RefillFast() {
     bits_ |= LoadLittleEndian64(next_) << count_;
     next_ += (63 - count_) >> 3;
-    count_ |= kRefillBits;
+    count_ |= 56;
   }
 
-  // The next n bits (n <= count_) without consuming them.
-  uint32_t Peek(unsigned n) const { return static_cast<uint32_t>(bits_ & LowMask(n)); }
+  // The next n bits (n <= Count()) without consuming them.
+  uint32_t Peek(unsigned n) const { return static_cast<uint32_t>(Buffered() & LowMask(n)); }
   void Consume(unsigned n) {
     bits_ >>= n;
     count_ -= n;
@@ -50,12 +58,35 @@ class BitBuffer {
     Consume(n);
     return value;
   }
-  uint64_t Buffered() const { return bits_; }
-  unsigned Count() const { return count_; }
+  // The buffered bits from the next one on, and how many of them are valid.
+  uint64_t Buffered() const { return bits_ >> kPadding; }
+  unsigned Count() const { return count_ - kPadding; }
+  // The next n bits, moved up by the padding: with a padding of log2(slot size), the byte
+  // offset of their slot in a table.
+  uint64_t PaddedPeek(unsigned n) const { return bits_ & (LowMask(n) << kPadding); }
   const uint8_t* Next() const { return next_; }
 
+  // The same buffer with another padding. More padding may not fit in 64 bits with all
+  // the buffered bits: then the last whole byte buffered goes back to the input.
+  template <unsigned kTo>
+  BasicBitBuffer<kTo> WithPadding() const {
+    BasicBitBuffer<kTo> to(next_);
+    unsigned count = count_ - kPadding;
+    uint64_t bits = Buffered();
+    if (count + kTo > 63) {
+      count -= 8;
+      --to.next_;
+      bits &= LowMask(count);
+    }
+    to.bits_ = bits << kTo;
+    to.count_ = count + kTo;
+    return to;
+  }
+
  protected:
-  explicit BitBuffer(const uint8_t* next) : next_(next) {}
+  template <unsigned>
+  friend class BasicBitBuffer;
+  explicit BasicBitBuffer(const uint8_t* next) : next_(next) {}
 
   static uint64_t LowMask(unsigned n) { return (uint64_t{1} << n) - 1; }
   static uint64_t LoadLittleEndian64(const uint8_t* p) {
@@ -66,9 +97,11 @@ class BitBuffer {
   }
 
   uint64_t bits_ = 0;
-  unsigned count_ = 0;
+  unsigned count_ = kPadding;
   const uint8_t* next_;
 };
+
+using BitBuffer = BasicBitBuffer<0>;
 
 class BitReader : public BitBuffer {
  public:

@@ -159,7 +159,7 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
   uint8_t* const end = output.end;
   // How many passes are sure to stay within the bounds: a pass refills once, moving at
   // most 7 bytes on, and writes at most one match.
-  const auto safePasses = [&](const BitBuffer& in, const uint8_t* pos) -> size_t {
+  const auto safePasses = [&](const auto& in, const uint8_t* pos) -> size_t {
     const ptrdiff_t inputLeft = inputEnd - in.Next() - static_cast<ptrdiff_t>(kWordBytes);
     const ptrdiff_t outputLeft = end - pos - static_cast<ptrdiff_t>(kCopyOvershoot);
     if (inputLeft < 0 || outputLeft < 0) return 0;
@@ -167,16 +167,16 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
                     static_cast<size_t>(outputLeft) / kMaxMatchLength);
   };
   if (safePasses(reader, output.pos) == 0) return std::nullopt;
-  BitBuffer in = reader;
+  BasicBitBuffer<kSlotShift> in = reader.WithPadding<kSlotShift>();
   uint8_t* pos = output.pos;
   const auto finish = [&](std::optional<Status> outcome) {
-    static_cast<BitBuffer&>(reader) = in;
+    static_cast<BitBuffer&>(reader) = in.WithPadding<0>();
     output.pos = pos;
     return outcome;
   };
 
   in.RefillFast();
-  HuffmanEntry entry = LookUpMain<kLitLenMainBits>(litLen, in.Buffered());
+  HuffmanEntry entry = LookUpMain<kLitLenMainBits>(litLen, in);
   for (size_t passes = safePasses(in, pos); passes > 0; passes = safePasses(in, pos)) {
     for (; passes > 0; --passes) {
       if (entry.IsExceptional()) {
@@ -187,13 +187,15 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
         }
       }
       if (entry.IsLiteral()) {
-        // Literals come in runs, and three literal codes fit in one refill (3 x 15 <= 56),
-        // with the main-table bits of the slot after them (56 - 45 >= 11). Each test is a
-        // branch of its own, predicted as one.
+        // Literals come in runs, and three literal codes fit in one refill: the first may
+        // have come through a subtable (15 bits), the two after it straight from main slots
+        // (11 bits each), and the main-table bits of the slot after them make
+        // 15 + 11 + 11 + 11 = 48 <= kRefillBits. Each test is a branch of its own,
+        // predicted as one.
         const auto takeLiteral = [&] {
           in.Consume(entry.BitsToConsume());
           *pos++ = static_cast<uint8_t>(entry.Value());
-          entry = LookUpMain<kLitLenMainBits>(litLen, in.Buffered());
+          entry = LookUpMain<kLitLenMainBits>(litLen, in);
         };
         takeLiteral();
         if (entry.IsLiteral()) {
@@ -210,10 +212,10 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
       const size_t distance = TakeSymbol(distanceEntry, in);
       if (distance > static_cast<size_t>(pos - begin)) return finish(Status::kCorruptData);
       // The next slot is looked up before the refill, from the bits the match left: at
-      // least 56 - 48 = 8, and nearly always the main table's 11.
+      // least kRefillBits - 48, and nearly always the main table's 11.
       if (in.Count() < kLitLenMainBits) [[unlikely]]
         in.RefillFast();
-      entry = LookUpMain<kLitLenMainBits>(litLen, in.Buffered());
+      entry = LookUpMain<kLitLenMainBits>(litLen, in);
       in.RefillFast();
       CopyMatchFast(pos, distance, length);
       pos += length;
@@ -313,7 +315,7 @@ Status ReadCodeLengths(BitReader& in, const HuffmanEntry* codeLengthTable,
   size_t i = 0;
   while (i < lengths.size()) {
     in.Refill();
-    const HuffmanEntry entry = LookUpMain<kCodeLengthMainBits>(codeLengthTable, in.Buffered());
+    const HuffmanEntry entry = LookUpMain<kCodeLengthMainBits>(codeLengthTable, in);
     in.Consume(entry.BitsToConsume());
     if (!entry.IsLiteral() || in.Overrun()) return Status::kCorruptData;
     const uint32_t symbol = entry.Value();
