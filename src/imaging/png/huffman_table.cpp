@@ -2,21 +2,28 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
 namespace wayband::imaging::png {
 namespace {
 
 using LengthCounts = std::array<uint32_t, kMaxCodeLength + 1>;
 
-// The canonical code after `reversed`, a code of `length` bits, both bit-reversed as
-// DEFLATE sends them: adding one to a code carries from its last bit towards its first,
-// so the reversed code carries from bit length-1 down. The next code may be longer; the
-// bits it gains come last, which leaves the reversed value as it is. `reversed` must not
-// be the last code of its length (all ones).
-uint32_t NextReversedCode(uint32_t reversed, unsigned length) {
-  const uint32_t highestZero = uint32_t{1} << (std::bit_width(reversed ^ ((1u << length) - 1)) - 1);
-  return (reversed & (highestZero - 1)) | highestZero;
+// Canonical codes are counted up as plain numbers and bit-reversed into the order DEFLATE
+// sends them in, a byte at a time: stepping the reversed code itself would chain each
+// code's computation to the one before.
+constexpr std::array<uint8_t, 256> kReversedBytes = [] {
+  std::array<uint8_t, 256> reversed{};
+  for (unsigned byte = 0; byte < 256; ++byte) {
+    for (unsigned bit = 0; bit < 8; ++bit)
+      reversed[byte] |= static_cast<uint8_t>(((byte >> bit) & 1) << (7 - bit));
+  }
+  return reversed;
+}();
+
+uint32_t ReversedCode(uint32_t code, unsigned length) {
+  const uint32_t reversed16 =
+      uint32_t{kReversedBytes[code & 0xFF]} << 8 | kReversedBytes[code >> 8];
+  return reversed16 >> (16 - length);
 }
 
 // Kraft check: how many codes of the longest length are still free (0 for a complete
@@ -67,27 +74,69 @@ void GrowMainTable(HuffmanEntry* table, unsigned& usedBits, unsigned bits) {
   }
 }
 
+HuffmanEntry MakeEntry(HuffmanSymbol meaning, unsigned codeBits) {
+  return HuffmanEntry::Make(meaning.value, codeBits, meaning.extraBits,
+                            uint32_t{meaning.flags} << 8);
+}
+
+// Counting and sorting go through the alphabet in lanes, each a quarter of it with counts
+// of its own, so that in a run of equal lengths each step does not wait for the store of
+// the step before.
+constexpr size_t kLanes = 4;
+constexpr size_t kMaxAlphabet = 320;
+constexpr size_t kLaneCapacity = (kMaxAlphabet + kLanes - 1) / kLanes;
+using LaneLengths = std::array<uint8_t, kLanes * kLaneCapacity>;
+using LaneCounts = std::array<LengthCounts, kLanes>;
+using SortedSymbols = std::array<uint16_t, kLanes * kLaneCapacity>;
+
+LaneCounts CountLengths(const LaneLengths& lengths, size_t laneSize) {
+  LaneCounts counts{};
+  for (size_t i = 0; i < laneSize; ++i) {
+    for (size_t lane = 0; lane < kLanes; ++lane)
+      ++counts[lane][lengths[lane * laneSize + i]];
+  }
+  return counts;
+}
+
+// The symbols of each length in symbol order, the lengths one after the other from the
+// shortest; unused symbols (length 0) follow all of them.
+void SortCanonically(const LaneLengths& lengths, size_t laneSize, const LaneCounts& counts,
+                     SortedSymbols& sorted) {
+  LaneCounts next;
+  uint32_t start = 0;
+  for (unsigned length = 1; length <= kMaxCodeLength + 1; ++length) {
+    const unsigned group = length % (kMaxCodeLength + 1);
+    for (size_t lane = 0; lane < kLanes; ++lane) {
+      next[lane][group] = start;
+      start += counts[lane][group];
+    }
+  }
+  for (size_t i = 0; i < laneSize; ++i) {
+    for (size_t lane = 0; lane < kLanes; ++lane) {
+      const size_t symbol = lane * laneSize + i;
+      sorted[next[lane][lengths[symbol]]++] = static_cast<uint16_t>(symbol);
+    }
+  }
+}
+
 }  // namespace
 
 Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const HuffmanSymbol> symbols,
                          unsigned mainBits, IncompleteCode rule, std::span<HuffmanEntry> table) {
   const size_t mainSize = size_t{1} << mainBits;
-  if (table.size() < mainSize || symbols.size() < lengths.size()) return Status::kCorruptData;
-  // Counted into interleaved partial counts, so that a run of equal lengths does not make
-  // each count wait for the one before it.
-  constexpr size_t kPartialCounts = 4;
-  std::array<LengthCounts, kPartialCounts> partial{};
-  unsigned maxLength = 0;
-  for (size_t symbol = 0; symbol < lengths.size(); ++symbol) {
-    const unsigned length = lengths[symbol];
-    if (length > kMaxCodeLength) return Status::kCorruptData;
-    ++partial[symbol % kPartialCounts][length];
-    maxLength = std::max(maxLength, length);
+  if (table.size() < mainSize || symbols.size() < lengths.size() || lengths.size() > kMaxAlphabet) {
+    return Status::kCorruptData;
   }
+  const unsigned maxLength = lengths.empty() ? 0 : *std::ranges::max_element(lengths);
+  if (maxLength > kMaxCodeLength) return Status::kCorruptData;
+  LaneLengths laneLengths{};  // the padding after the alphabet reads as unused symbols
+  std::ranges::copy(lengths, laneLengths.begin());
+  const size_t laneSize = (lengths.size() + kLanes - 1) / kLanes;
+  const LaneCounts laneCounts = CountLengths(laneLengths, laneSize);
   LengthCounts counts{};
   for (unsigned length = 1; length <= kMaxCodeLength; ++length) {
-    for (const LengthCounts& part : partial)
-      counts[length] += part[length];
+    for (const LengthCounts& lane : laneCounts)
+      counts[length] += lane[length];
   }
   const int64_t freeCodes = FreeCodes(counts);
   if (freeCodes < 0) return Status::kCorruptData;
@@ -99,36 +148,28 @@ Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const Huffm
   if (!complete && !(rule == IncompleteCode::kAllowSingleOneBit && maxLength == 1)) {
     return Status::kCorruptData;
   }
-
-  // Symbols in canonical order: by code length, then by symbol number.
-  std::array<uint32_t, kMaxCodeLength + 2> offsets{};
-  for (unsigned length = 1; length <= kMaxCodeLength; ++length) {
-    offsets[length + 1] = offsets[length] + counts[length];
-  }
-  std::array<uint16_t, 320> sorted{};
-  if (lengths.size() > sorted.size()) return Status::kCorruptData;
-  for (size_t symbol = 0; symbol < lengths.size(); ++symbol) {
-    if (lengths[symbol] != 0) sorted[offsets[lengths[symbol]]++] = static_cast<uint16_t>(symbol);
-  }
-  const uint32_t codeCount = offsets[kMaxCodeLength];  // offsets now mark the group ends
+  SortedSymbols sorted;
+  SortCanonically(laneLengths, laneSize, laneCounts, sorted);
 
   LengthCounts remaining = counts;
-  uint32_t reversed = 0;
   size_t nextSubtable = mainSize;
   uint32_t subtablePrefix = UINT32_MAX;
   size_t subtableStart = 0;
   unsigned subtableBits = 0;
-  unsigned usedBits = lengths[sorted[0]];
-  for (uint32_t i = 0; i < codeCount; ++i) {
-    const uint16_t symbol = sorted[i];
-    const unsigned length = lengths[symbol];
-    const HuffmanSymbol meaning = symbols[symbol];
-    const uint32_t flags = uint32_t{meaning.flags} << 8;
+  unsigned usedBits = 1;
+  uint32_t code = 0;  // the canonical code of sorted[i]
+  size_t i = 0;
+  for (unsigned length = 1; length <= maxLength; ++length, code <<= 1) {
+    const size_t groupEnd = i + counts[length];
     if (length <= mainBits) {
       GrowMainTable(table.data(), usedBits, length);
-      table[reversed] = HuffmanEntry::Make(meaning.value, length, meaning.extraBits, flags);
-    } else {
-      GrowMainTable(table.data(), usedBits, mainBits);
+      for (; i < groupEnd; ++i, ++code)
+        table[ReversedCode(code, length)] = MakeEntry(symbols[sorted[i]], length);
+      continue;
+    }
+    GrowMainTable(table.data(), usedBits, mainBits);
+    for (; i < groupEnd; ++i, ++code) {
+      const uint32_t reversed = ReversedCode(code, length);
       const uint32_t prefix = reversed & static_cast<uint32_t>(mainSize - 1);
       if (prefix != subtablePrefix) {
         subtableBits = SubtableBits(remaining, length, mainBits, maxLength);
@@ -144,11 +185,9 @@ Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const Huffm
         nextSubtable += size;
       }
       --remaining[length];
-      const unsigned rest = length - mainBits;
-      const auto entry = HuffmanEntry::Make(meaning.value, rest, meaning.extraBits, flags);
-      Replicate(table.data() + subtableStart, subtableBits, reversed >> mainBits, rest, entry);
+      Replicate(table.data() + subtableStart, subtableBits, reversed >> mainBits, length - mainBits,
+                MakeEntry(symbols[sorted[i]], length - mainBits));
     }
-    if (i + 1 < codeCount) reversed = NextReversedCode(reversed, length);
   }
   GrowMainTable(table.data(), usedBits, mainBits);
   return Status::kOk;
