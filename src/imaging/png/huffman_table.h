@@ -113,6 +113,14 @@ inline HuffmanEntry LookUpMain(const HuffmanEntry* table, const BasicBitBuffer<k
   }
 }
 
+// The main-table slot after `entry`'s code and extra bits, without consuming anything.
+template <unsigned kMainBits, unsigned kPadding>
+inline HuffmanEntry SlotAfter(const HuffmanEntry* table, HuffmanEntry entry,
+                              BasicBitBuffer<kPadding> in) {
+  in.Consume(entry.BitsToConsume());
+  return LookUpMain<kMainBits>(table, in);
+}
+
 // Follows a subtable pointer: consumes the main-table bits and returns the subtable's
 // entry for the bits after them.
 template <unsigned kPadding>

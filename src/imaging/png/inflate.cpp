@@ -141,9 +141,10 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
 
 // Decodes symbols while the input and the output are far from their ends, without bound
 // checks: passes are counted out in batches that cannot reach either end, each pass
-// refilling once from a whole word of real input and writing at most one match (or three
-// literals). Returns the block's outcome at its end-of-block code or at a fault,
-// and nothing when it reaches the bounds first; the careful loop goes on from there.
+// refilling at most twice from a whole word of real input and writing at most two
+// literals and a match, or three literals. Returns the block's outcome at its
+// end-of-block code or at a fault, and nothing when it reaches the bounds first; the
+// careful loop goes on from there.
 //
 // The loop works on copies of the bit buffer and the output position whose addresses
 // never escape, and on nothing else, so that everything it touches stays in registers.
@@ -151,20 +152,26 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
 // slot of the first of them, already loaded: the next slot is looked up as soon as a
 // symbol is consumed, before the refill and the store, so that the chain from one lookup
 // to the next is only a shift and a load.
+//
+// With each literal/length slot, the distance slot after its code is loaded too, before
+// the test of what the slot holds. That test mispredicts at nearly every end of a run of
+// literals; the length code found there then has its distance slot loaded already.
 [[gnu::noinline]] std::optional<Status> DecodeFast(BitReader& reader, Output& output,
                                                    const HuffmanEntry* litLen,
                                                    const HuffmanEntry* distances) {
   const uint8_t* const inputEnd = reader.InputEnd();
   const uint8_t* const begin = output.begin;
   uint8_t* const end = output.end;
-  // How many passes are sure to stay within the bounds: a pass refills once, moving at
-  // most 7 bytes on, and writes at most one match.
+  // How many passes are sure to stay within the bounds: a pass refills at most twice,
+  // each refill moving at most 7 bytes on, and writes at most two literals and a match.
+  constexpr size_t kMaxPassInput = 2 * 7;
+  constexpr size_t kMaxPassOutput = 2 + kMaxMatchLength;
   const auto safePasses = [&](const auto& in, const uint8_t* pos) -> size_t {
     const ptrdiff_t inputLeft = inputEnd - in.Next() - static_cast<ptrdiff_t>(kWordBytes);
     const ptrdiff_t outputLeft = end - pos - static_cast<ptrdiff_t>(kCopyOvershoot);
     if (inputLeft < 0 || outputLeft < 0) return 0;
-    return std::min(static_cast<size_t>(inputLeft) / 7 + 1,
-                    static_cast<size_t>(outputLeft) / kMaxMatchLength);
+    return std::min(static_cast<size_t>(inputLeft) / kMaxPassInput,
+                    static_cast<size_t>(outputLeft) / kMaxPassOutput);
   };
   if (safePasses(reader, output.pos) == 0) return std::nullopt;
   BasicBitBuffer<kSlotShift> in = reader.WithPadding<kSlotShift>();
@@ -179,42 +186,56 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
   HuffmanEntry entry = LookUpMain<kLitLenMainBits>(litLen, in);
   for (size_t passes = safePasses(in, pos); passes > 0; passes = safePasses(in, pos)) {
     for (; passes > 0; --passes) {
+      HuffmanEntry distanceSlot = SlotAfter<kDistanceMainBits>(distances, entry, in);
       if (entry.IsExceptional()) {
         if (entry.IsSubtable()) entry = FollowSubtable(litLen, entry, in);
         if (entry.IsExceptional()) {
           in.Consume(entry.BitsToConsume());
           return finish(entry.IsEndOfBlock() ? Status::kOk : Status::kCorruptData);
         }
+        distanceSlot = SlotAfter<kDistanceMainBits>(distances, entry, in);
       }
       if (entry.IsLiteral()) {
         // Literals come in runs, and three literal codes fit in one refill: the first may
-        // have come through a subtable (15 bits), the two after it straight from main slots
-        // (11 bits each), and the main-table bits of the slot after them make
+        // have come through a subtable (15 bits), the two after it straight from main
+        // slots (11 bits each), and the main-table bits of the slot after them make
         // 15 + 11 + 11 + 11 = 48 <= kRefillBits. Each test is a branch of its own,
         // predicted as one.
         const auto takeLiteral = [&] {
           in.Consume(entry.BitsToConsume());
           *pos++ = static_cast<uint8_t>(entry.Value());
           entry = LookUpMain<kLitLenMainBits>(litLen, in);
+          distanceSlot = SlotAfter<kDistanceMainBits>(distances, entry, in);
         };
         takeLiteral();
         if (entry.IsLiteral()) {
           takeLiteral();
-          if (entry.IsLiteral()) takeLiteral();
+          if (entry.IsLiteral()) {
+            takeLiteral();
+            in.RefillFast();
+            continue;
+          }
         }
-        in.RefillFast();
-        continue;
+        // The run ended on the first or second slot after it. A length code there (11
+        // bits and 5 extra at most from a main slot) is taken now, its distance slot
+        // loaded from at least 54 - 15 - 11 = 28 >= 16 + 8 valid bits; a subtable or the
+        // end of the block is left to the next pass.
+        if (entry.IsExceptional()) {
+          in.RefillFast();
+          continue;
+        }
       }
-      // A length and its distance take at most 15 + 5 + 15 + 13 = 48 buffered bits.
+      // The length (at most 15 + 5 bits, or 15 + 11 + 11 + 5 = 42 after literals), then a
+      // refill for the distance (at most 15 + 13 bits), which leaves at least
+      // 54 - 28 = 26 bits for the next slot. The refill only adds bits above the valid
+      // ones, so the distance slot loaded before it stays right.
       const size_t length = TakeSymbol(entry, in);
-      const HuffmanEntry distanceEntry = LookUpSymbol<kDistanceMainBits>(distances, in);
+      in.RefillFast();
+      HuffmanEntry distanceEntry = distanceSlot;
+      if (distanceEntry.IsSubtable()) distanceEntry = FollowSubtable(distances, distanceEntry, in);
       if (distanceEntry.IsExceptional()) return finish(Status::kCorruptData);
       const size_t distance = TakeSymbol(distanceEntry, in);
       if (distance > static_cast<size_t>(pos - begin)) return finish(Status::kCorruptData);
-      // The next slot is looked up before the refill, from the bits the match left: at
-      // least kRefillBits - 48, and nearly always the main table's 11.
-      if (in.Count() < kLitLenMainBits) [[unlikely]]
-        in.RefillFast();
       entry = LookUpMain<kLitLenMainBits>(litLen, in);
       in.RefillFast();
       CopyMatchFast(pos, distance, length);
