@@ -1,9 +1,14 @@
 #include "platform/text/coverage_blend.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/device_color.h"
 #include "platform/pixel_words.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace wayband::platform::text {
 namespace {
@@ -51,27 +56,85 @@ void BlendPixel(Bitmap& target, int32_t x, int32_t y, ColorRef ink, uint32_t ink
   target.SetPixelAt(x, y, DeviceValue(target, Blend(background, ink, c)));
 }
 
+// One pixel of BlendRow32.
+void BlendPixel32(uint8_t* out, uint8_t cr, uint8_t cg, uint8_t cb, ColorRef ink,
+                  uint32_t inkValue) {
+  if ((cr | cg | cb) == 0) return;
+  if ((cr & cg & cb) == kFullCoverage) {
+    StoreWord(out, inkValue);
+    return;
+  }
+  const uint32_t old = LoadWord(out);
+  StoreWord(out,
+            uint32_t{BlendChannel(static_cast<uint8_t>(old >> 16), GetRValue(ink), cr)} << 16 |
+                uint32_t{BlendChannel(static_cast<uint8_t>(old >> 8), GetGValue(ink), cg)} << 8 |
+                uint32_t{BlendChannel(static_cast<uint8_t>(old), GetBValue(ink), cb)});
+}
+
+#if defined(__SSE2__)
+// Four pixels of BlendRow32 at once, in 16-bit lanes: the same blend, exactly. A lane with
+// coverage 255 comes out as the ink and one with coverage 0 as it was, so only the pixels
+// without any coverage need keeping whole (their alpha included); every other pixel's
+// alpha is cleared. `coverage` holds the pixels' coverage as words 0x00RRGGBB.
+void BlendFour32(uint8_t* out, __m128i coverage, __m128i ink16) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i full = _mm_set1_epi16(kFullCoverage);
+  const __m128i half = _mm_set1_epi16(kFullCoverage / 2 + 1);
+  const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out));
+  const auto blendHalf = [&](__m128i background, __m128i cover) {
+    // (background * (255 - c) + ink * c + 127) / 255, as (t + (t >> 8)) >> 8 with
+    // t = numerator + 1, exact for every numerator up to 255 * 255.
+    const __m128i sum = _mm_add_epi16(_mm_mullo_epi16(background, _mm_sub_epi16(full, cover)),
+                                      _mm_mullo_epi16(ink16, cover));
+    const __m128i t = _mm_add_epi16(sum, half);
+    return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+  };
+  const __m128i low = blendHalf(_mm_unpacklo_epi8(old, zero), _mm_unpacklo_epi8(coverage, zero));
+  const __m128i high = blendHalf(_mm_unpackhi_epi8(old, zero), _mm_unpackhi_epi8(coverage, zero));
+  const __m128i blended = _mm_and_si128(_mm_packus_epi16(low, high), _mm_set1_epi32(kColorBits));
+  const __m128i untouched = _mm_cmpeq_epi32(coverage, zero);
+  const __m128i result =
+      _mm_or_si128(_mm_and_si128(untouched, old), _mm_andnot_si128(untouched, blended));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), result);
+}
+
+// The coverage of four pixels as words 0x00RRGGBB: one channel spread over three, or
+// three channels (red, green, blue) moved into the pixel layout.
+__m128i CoverageWords(const uint8_t* coverage, int channels) {
+  if (channels == 1) {
+    uint32_t four;
+    std::memcpy(&four, coverage, sizeof four);
+    const __m128i bytes = _mm_cvtsi32_si128(static_cast<int>(four));
+    const __m128i pairs = _mm_unpacklo_epi8(bytes, bytes);
+    return _mm_and_si128(_mm_unpacklo_epi16(pairs, pairs), _mm_set1_epi32(kColorBits));
+  }
+  alignas(16) uint32_t words[4];
+  for (int i = 0; i < 4; ++i, coverage += 3)
+    words[i] = uint32_t{coverage[0]} << 16 | uint32_t{coverage[1]} << 8 | coverage[2];
+  return _mm_load_si128(reinterpret_cast<const __m128i*>(words));
+}
+#endif
+
 // BlendPixel on a 32-bit target (pixel words 0x00RRGGBB after a blend), the pixels of one
-// row addressed directly and the channels blended one by one.
+// row addressed directly: four at a time where SSE2 is there, skipping groups without
+// coverage, then one by one.
 void BlendRow32(uint8_t* out, const uint8_t* coverage, int64_t count, int channels, ColorRef ink,
                 uint32_t inkValue) {
-  const uint8_t red = GetRValue(ink);
-  const uint8_t green = GetGValue(ink);
-  const uint8_t blue = GetBValue(ink);
   const size_t step = static_cast<size_t>(channels);
-  for (int64_t i = 0; i < count; ++i, out += 4, coverage += step) {
-    const uint8_t cr = coverage[0];
-    const uint8_t cg = coverage[channels == 3 ? 1 : 0];
-    const uint8_t cb = coverage[channels == 3 ? 2 : 0];
-    if ((cr | cg | cb) == 0) continue;
-    if ((cr & cg & cb) == kFullCoverage) {
-      StoreWord(out, inkValue);
-      continue;
-    }
-    const uint32_t old = LoadWord(out);
-    StoreWord(out, uint32_t{BlendChannel(static_cast<uint8_t>(old >> 16), red, cr)} << 16 |
-                       uint32_t{BlendChannel(static_cast<uint8_t>(old >> 8), green, cg)} << 8 |
-                       uint32_t{BlendChannel(static_cast<uint8_t>(old), blue, cb)});
+  int64_t i = 0;
+#if defined(__SSE2__)
+  const __m128i ink16 = _mm_setr_epi16(GetBValue(ink), GetGValue(ink), GetRValue(ink), 0,
+                                       GetBValue(ink), GetGValue(ink), GetRValue(ink), 0);
+  constexpr int64_t kLanes = 4;
+  for (; i + kLanes <= count; i += kLanes, out += 4 * kLanes, coverage += kLanes * step) {
+    const __m128i words = CoverageWords(coverage, channels);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(words, _mm_setzero_si128())) == 0xFFFF) continue;
+    BlendFour32(out, words, ink16);
+  }
+#endif
+  for (; i < count; ++i, out += 4, coverage += step) {
+    BlendPixel32(out, coverage[0], coverage[channels == 3 ? 1 : 0], coverage[channels == 3 ? 2 : 0],
+                 ink, inkValue);
   }
 }
 
