@@ -108,10 +108,16 @@ __m128i CoverageWords(const uint8_t* coverage, int channels) {
     const __m128i pairs = _mm_unpacklo_epi8(bytes, bytes);
     return _mm_and_si128(_mm_unpacklo_epi16(pairs, pairs), _mm_set1_epi32(kColorBits));
   }
-  alignas(16) uint32_t words[4];
-  for (int i = 0; i < 4; ++i, coverage += 3)
-    words[i] = uint32_t{coverage[0]} << 16 | uint32_t{coverage[1]} << 8 | coverage[2];
-  return _mm_load_si128(reinterpret_cast<const __m128i*>(words));
+  // Built in general registers and moved over as two halves: four words stored and loaded
+  // back as one vector would stall on the store forwarding.
+  const auto word = [](const uint8_t* rgb) {
+    return uint64_t{rgb[0]} << 16 | uint64_t{rgb[1]} << 8 | rgb[2];
+  };
+  const auto pair = [&](const uint8_t* rgb) {
+    return static_cast<long long>(word(rgb) | word(rgb + 3) << 32);
+  };
+  return _mm_unpacklo_epi64(_mm_cvtsi64_si128(pair(coverage)),
+                            _mm_cvtsi64_si128(pair(coverage + 6)));
 }
 #endif
 
