@@ -1,13 +1,20 @@
 // The bit reader of inflate.
 //
 // DEFLATE packs its fields starting at the least significant bit of each byte, so the
-// reader keeps a 64-bit buffer whose bit 0 is the next bit of the stream:
+// reader keeps a 64-bit buffer of the next bits of the stream, the next one at bit
+// kPadding:
 //
-//   bits_   the buffered bits; the low `count_` of them are the next bits of the stream.
-//           Bits above `count_` are either zero or copies of the bits of the bytes that
-//           follow `next_` (the fast refill loads a whole word and keeps only whole bytes).
-//   count_  how many buffered bits are valid, 0 to 63.
+//   bits_   the buffered bits above kPadding low bits that mean nothing; the `count_`
+//           bits from bit kPadding up are the next bits of the stream. Bits above those
+//           are either zero or copies of the bits of the bytes that follow `next_` (the
+//           fast refill loads a whole word and keeps only whole bytes).
+//   count_  kPadding plus how many buffered bits are valid; at most 63.
 //   next_   the first input byte not yet moved into the buffer.
+//
+// The padding is log2 of a Huffman table slot's size (4 bytes): masking the buffer gives
+// the byte offset of the next symbol's slot directly, and a load at a base plus an offset
+// takes a cycle less than one at a base plus a scaled index, on the chain from one symbol
+// to the next.
 //
 // Refill tops the buffer up to at least kRefillBits valid bits. Past the end of the input it
 // moves in zero bytes and counts them in `phantomBytes_`, so decoding never reads out of
@@ -25,15 +32,9 @@ namespace wayband::imaging::png {
 
 // The buffer itself: what a decode loop that stays clear of the end of the input needs,
 // small enough to live in three registers.
-//
-// With kPadding > 0 the stream's next bit sits at bit kPadding of `bits_`, above padding
-// bits that mean nothing, and `count_` counts the padding too. The fast decode loop keeps
-// its bits padded by log2 of a table slot's size: masking the buffer then gives the byte
-// offset of the next slot directly, and a load at a base plus an offset takes a cycle less
-// than one at a base plus a scaled index, on the chain from one symbol to the next.
-template <unsigned kPadding>
-class BasicBitBuffer {
+class BitBuffer {
  public:
+  static constexpr unsigned kPadding = 2;
   // After a refill at least this many bits are buffered: enough for a length code with its
   // extra bits and a distance code with its extra bits (15 + 5 + 15 + 13 = 48).
   static constexpr unsigned kRefillBits = 56 - kPadding;
@@ -61,32 +62,12 @@ class BasicBitBuffer {
   // The buffered bits from the next one on, and how many of them are valid.
   uint64_t Buffered() const { return bits_ >> kPadding; }
   unsigned Count() const { return count_ - kPadding; }
-  // The next n bits, moved up by the padding: with a padding of log2(slot size), the byte
-  // offset of their slot in a table.
-  uint64_t PaddedPeek(unsigned n) const { return bits_ & (LowMask(n) << kPadding); }
+  // The next n bits moved up by the padding: the byte offset of their slot in a table.
+  uint64_t SlotOffset(unsigned n) const { return bits_ & (LowMask(n) << kPadding); }
   const uint8_t* Next() const { return next_; }
 
-  // The same buffer with another padding. More padding may not fit in 64 bits with all
-  // the buffered bits: then the last whole byte buffered goes back to the input.
-  template <unsigned kTo>
-  BasicBitBuffer<kTo> WithPadding() const {
-    BasicBitBuffer<kTo> to(next_);
-    unsigned count = count_ - kPadding;
-    uint64_t bits = Buffered();
-    if (count + kTo > 63) {
-      count -= 8;
-      --to.next_;
-      bits &= LowMask(count);
-    }
-    to.bits_ = bits << kTo;
-    to.count_ = count + kTo;
-    return to;
-  }
-
  protected:
-  template <unsigned>
-  friend class BasicBitBuffer;
-  explicit BasicBitBuffer(const uint8_t* next) : next_(next) {}
+  explicit BitBuffer(const uint8_t* next) : next_(next) {}
 
   static uint64_t LowMask(unsigned n) { return (uint64_t{1} << n) - 1; }
   static uint64_t LoadLittleEndian64(const uint8_t* p) {
@@ -100,8 +81,6 @@ class BasicBitBuffer {
   unsigned count_ = kPadding;
   const uint8_t* next_;
 };
-
-using BitBuffer = BasicBitBuffer<0>;
 
 class BitReader : public BitBuffer {
  public:
@@ -121,15 +100,15 @@ class BitReader : public BitBuffer {
   }
 
   // True once a bit that lies past the end of the input has been consumed.
-  bool Overrun() const { return phantomBytes_ * 8 > count_; }
+  bool Overrun() const { return phantomBytes_ * 8 > Count(); }
 
   // Drops the bits up to the next byte boundary of the stream.
-  void AlignToByte() { Consume(count_ % 8); }
+  void AlignToByte() { Consume(Count() % 8); }
 
   // Input bytes consumed so far, a partly consumed byte counting as consumed.
   size_t ConsumedBytes() const {
     const size_t moved = static_cast<size_t>(next_ - begin_) + phantomBytes_;
-    const size_t consumed = moved - count_ / 8;
+    const size_t consumed = moved - Count() / 8;
     return consumed < InputSize() ? consumed : InputSize();
   }
   size_t InputSize() const { return static_cast<size_t>(end_ - begin_); }
@@ -140,13 +119,13 @@ class BitReader : public BitBuffer {
   void SeekTo(size_t position) {
     next_ = begin_ + position;
     bits_ = 0;
-    count_ = 0;
+    count_ = kPadding;
     phantomBytes_ = 0;
   }
 
  private:
   void RefillSlow() {
-    while (count_ < kRefillBits) {
+    while (Count() < kRefillBits) {
       uint64_t byte = 0;
       if (next_ < end_) {
         byte = *next_++;

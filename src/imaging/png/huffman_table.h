@@ -97,51 +97,41 @@ inline constexpr unsigned kMaxCodeLength = 15;
 Status BuildHuffmanTable(std::span<const uint8_t> lengths, std::span<const HuffmanSymbol> symbols,
                          unsigned mainBits, IncompleteCode rule, std::span<HuffmanEntry> table);
 
-// A table slot's size as a shift: a buffer with this much padding masks byte offsets.
-inline constexpr unsigned kSlotShift = 2;
-static_assert(sizeof(HuffmanEntry) == size_t{1} << kSlotShift);
+static_assert(sizeof(HuffmanEntry) == size_t{1} << BitBuffer::kPadding,
+              "a masked bit buffer is the byte offset of a slot");
 
 // The entry of the next symbol's main-table slot, without consuming anything.
-template <unsigned kMainBits, unsigned kPadding>
-inline HuffmanEntry LookUpMain(const HuffmanEntry* table, const BasicBitBuffer<kPadding>& in) {
-  static_assert(kPadding == 0 || kPadding == kSlotShift);
-  if constexpr (kPadding == kSlotShift) {
-    const auto* bytes = reinterpret_cast<const std::byte*>(table);
-    return *reinterpret_cast<const HuffmanEntry*>(bytes + in.PaddedPeek(kMainBits));
-  } else {
-    return table[in.Peek(kMainBits)];
-  }
+template <unsigned kMainBits>
+inline HuffmanEntry LookUpMain(const HuffmanEntry* table, const BitBuffer& in) {
+  const auto* bytes = reinterpret_cast<const std::byte*>(table);
+  return *reinterpret_cast<const HuffmanEntry*>(bytes + in.SlotOffset(kMainBits));
 }
 
 // The main-table slot after `entry`'s code and extra bits, without consuming anything.
-template <unsigned kMainBits, unsigned kPadding>
-inline HuffmanEntry SlotAfter(const HuffmanEntry* table, HuffmanEntry entry,
-                              BasicBitBuffer<kPadding> in) {
+template <unsigned kMainBits>
+inline HuffmanEntry SlotAfter(const HuffmanEntry* table, HuffmanEntry entry, BitBuffer in) {
   in.Consume(entry.BitsToConsume());
   return LookUpMain<kMainBits>(table, in);
 }
 
 // Follows a subtable pointer: consumes the main-table bits and returns the subtable's
 // entry for the bits after them.
-template <unsigned kPadding>
-inline HuffmanEntry FollowSubtable(const HuffmanEntry* table, HuffmanEntry pointer,
-                                   BasicBitBuffer<kPadding>& in) {
+inline HuffmanEntry FollowSubtable(const HuffmanEntry* table, HuffmanEntry pointer, BitBuffer& in) {
   in.Consume(pointer.BitsToConsume());
   return table[pointer.Value() + in.Peek(pointer.CodeBits())];
 }
 
 // The entry of the next symbol, with a subtable's main bits already consumed and the rest
 // of its code not yet. The reader must hold at least kMaxCodeLength valid bits.
-template <unsigned kMainBits, unsigned kPadding>
-inline HuffmanEntry LookUpSymbol(const HuffmanEntry* table, BasicBitBuffer<kPadding>& in) {
+template <unsigned kMainBits>
+inline HuffmanEntry LookUpSymbol(const HuffmanEntry* table, BitBuffer& in) {
   const HuffmanEntry entry = LookUpMain<kMainBits>(table, in);
   return entry.IsSubtable() ? FollowSubtable(table, entry, in) : entry;
 }
 
 // Decodes one symbol, consuming its code and extra bits; returns its value plus extra.
 // The reader must hold the code's and the extra bits' worth of valid bits.
-template <unsigned kPadding>
-inline uint32_t TakeSymbol(HuffmanEntry entry, BasicBitBuffer<kPadding>& in) {
+inline uint32_t TakeSymbol(HuffmanEntry entry, BitBuffer& in) {
   const uint64_t before = in.Buffered();
   in.Consume(entry.BitsToConsume());
   return entry.ValuePlusExtra(before);

@@ -174,10 +174,10 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
                     static_cast<size_t>(outputLeft) / kMaxPassOutput);
   };
   if (safePasses(reader, output.pos) == 0) return std::nullopt;
-  BasicBitBuffer<kSlotShift> in = reader.WithPadding<kSlotShift>();
+  BitBuffer in = reader;
   uint8_t* pos = output.pos;
   const auto finish = [&](std::optional<Status> outcome) {
-    static_cast<BitBuffer&>(reader) = in.WithPadding<0>();
+    static_cast<BitBuffer&>(reader) = in;
     output.pos = pos;
     return outcome;
   };
