@@ -32,13 +32,13 @@ class ChannelWalk {
 
   uint8_t Shown() const { return static_cast<uint8_t>(quotient_ >> 8); }
 
+  // Without a branch: where the remainder wraps depends on the colours, so a test of it
+  // would mispredict at about every other step.
   void Next() {
-    quotient_ += quotientStep_;
     remainder_ += remainderStep_;
-    if (remainder_ >= length_) {
-      remainder_ -= length_;
-      ++quotient_;
-    }
+    const int64_t carry = remainder_ >= length_ ? 1 : 0;
+    quotient_ += quotientStep_ + carry;
+    remainder_ -= length_ & -carry;
   }
 
  private:
