@@ -11,6 +11,7 @@
 #include "platform/device_color.h"
 #include "platform/device_row.h"
 #include "platform/drawing_context.h"
+#include "platform/pixel_words.h"
 
 namespace wayband::platform {
 namespace {
@@ -109,9 +110,17 @@ void FillHorizontal(Bitmap& bitmap, const Ramp& ramp, const AxisMap& columns, co
   }
 }
 
-// A vertical gradient: one colour per row.
+// A vertical gradient: one colour per row. On 32-bit pixels each row is one run of words
+// filled directly, the widest fill chosen once for all the rows.
 void FillVertical(Bitmap& bitmap, const Ramp& ramp, const AxisMap& columns, const AxisMap& rows) {
   RampWalk walk = ramp.WalkFrom(rows.dstStart());
+  if (bitmap.bitCount() == 32) {
+    const WordFill fill = ChosenWordFill();
+    const int64_t offset = int64_t{columns.dstStart()} * 4;
+    for (int32_t j = 0; j < rows.count(); ++j, walk.Next())
+      fill(bitmap.Row(rows.dstStart() + j) + offset, walk.Value(bitmap), columns.count());
+    return;
+  }
   for (int32_t j = 0; j < rows.count(); ++j, walk.Next()) {
     FillDeviceRow(bitmap, rows.dstStart() + j, columns.dstStart(), columns.count(),
                   walk.Value(bitmap));

@@ -42,14 +42,16 @@ bool HasAvx2() {
 
 }  // namespace
 
-void FillWords(uint8_t* p, uint32_t word, int64_t count) {
+WordFill ChosenWordFill() {
 #if defined(WAYBAND_FILL_AVX2)
-  if (HasAvx2()) {
-    FillWordsAvx2(p, word, count);
-    return;
-  }
+  if (HasAvx2()) return FillWordsAvx2;
 #endif
-  FillWordsBaseline(p, word, count);
+  return FillWordsBaseline;
+}
+
+void FillWords(uint8_t* p, uint32_t word, int64_t count) {
+  static const WordFill fill = ChosenWordFill();
+  fill(p, word, count);
 }
 
 }  // namespace wayband::platform

@@ -20,4 +20,8 @@ inline void StoreWord(uint8_t* p, uint32_t word) {
 // Stores `count` copies of `word` from `p` on, with the widest stores the processor offers.
 void FillWords(uint8_t* p, uint32_t word, int64_t count);
 
+// FillWords for this processor, chosen once: for loops that fill many short runs.
+using WordFill = void (*)(uint8_t* p, uint32_t word, int64_t count);
+WordFill ChosenWordFill();
+
 }  // namespace wayband::platform
