@@ -166,7 +166,7 @@ Status EndOfBlockOrCorrupt(HuffmanEntry entry, BitReader& in) {
   // each refill moving at most 7 bytes on, and writes at most two literals and a match.
   constexpr size_t kMaxPassInput = 2 * 7;
   constexpr size_t kMaxPassOutput = 2 + kMaxMatchLength;
-  const auto safePasses = [&](const auto& in, const uint8_t* pos) -> size_t {
+  const auto safePasses = [&](const BitBuffer& in, const uint8_t* pos) -> size_t {
     const ptrdiff_t inputLeft = inputEnd - in.Next() - static_cast<ptrdiff_t>(kWordBytes);
     const ptrdiff_t outputLeft = end - pos - static_cast<ptrdiff_t>(kCopyOvershoot);
     if (inputLeft < 0 || outputLeft < 0) return 0;
