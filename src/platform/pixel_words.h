@@ -24,4 +24,9 @@ void FillWords(uint8_t* p, uint32_t word, int64_t count);
 using WordFill = void (*)(uint8_t* p, uint32_t word, int64_t count);
 WordFill ChosenWordFill();
 
+// Copies `bytes` bytes between two pixel stores that do not overlap (rows of different
+// bitmaps), with the widest stores the processor offers; chosen once.
+using ByteCopy = void (*)(uint8_t* to, const uint8_t* from, int64_t bytes);
+ByteCopy ChosenRowCopy();
+
 }  // namespace wayband::platform

@@ -6,6 +6,7 @@
 
 #include "platform/blit_engine.h"
 #include "platform/drawing_context.h"
+#include "platform/pixel_words.h"
 #include "platform/rop3.h"
 
 namespace wayband::platform {
@@ -69,9 +70,10 @@ void CopyWordRows(const Bitmap& source, Bitmap& target, const AxisMap& columns,
                 rowBytes * static_cast<size_t>(rows.count()));
     return;
   }
+  const ByteCopy copy = ChosenRowCopy();
   for (int32_t j = 0; j < rows.count(); ++j) {
-    std::memcpy(target.Row(rows.dstStart() + j) + dstOffset, source.Row(rows.Source(j)) + srcOffset,
-                rowBytes);
+    copy(target.Row(rows.dstStart() + j) + dstOffset, source.Row(rows.Source(j)) + srcOffset,
+         static_cast<int64_t>(rowBytes));
   }
 }
 
