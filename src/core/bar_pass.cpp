@@ -5,6 +5,7 @@
 #include "platform/paint_caches.h"
 #include "platform/twips.h"
 #include "render/paint/bar_colors.h"
+#include "render/paint/bar_face.h"
 #include "render/paint/bar_painter.h"
 
 namespace wayband::core {
@@ -59,8 +60,8 @@ class BarPass {
         frame_(frame),
         backColor_(render::HostColor::FromProperty(host.backColor)),
         hoverColor_(render::HostColor::FromProperty(state.HoverColor)),
-        pictures_{state.BarPicture.get(), state.BarHoverPicture.get(),
-                  state.BarSelectedPicture.get(), state.BarPressedPicture.get()} {}
+        pictures_{state.BarPicture, state.BarHoverPicture, state.BarSelectedPicture,
+                  state.BarPressedPicture} {}
 
   int32_t Run() {
     const int32_t panelCount = state_.panels.PanelCount();
@@ -103,6 +104,7 @@ class BarPass {
   void PaintLargeBar(PanelRecord& record, int32_t index) {
     if (!frame_.mainTarget) return;
     const render::BarState barState = StateOf(index);
+    const std::shared_ptr<const Picture>& picture = render::LargeBarPicture(barState, pictures_);
     const render::BarLook look{.styled = frame_.styled,
                                .state = barState,
                                .palette = &state_.Palette,
@@ -110,7 +112,7 @@ class BarPass {
                                .hoverColor = hoverColor_,
                                .panel = {record.lBackColor1, record.lBackColor2,
                                          record.lBackColorHover1, record.lBackColorHover2},
-                               .picture = render::LargeBarPicture(barState, pictures_)};
+                               .picture = picture.get()};
     // The selected bar's caption is in SelectedFont when the control has one.
     const std::shared_ptr<StdFont>& font =
         barState.selected && state_.SelectedFont ? state_.SelectedFont : host_.font;
@@ -128,10 +130,11 @@ class BarPass {
         .textHeightPixels = frame_.textHeightPixels,
         .border = state_.Palette[render::Slot::Border],
         .captionCache = &record.captionCache};
-    render::PaintLargeBar(frame_.mainTarget, record.rcItem, look,
-                          {record.oBarImage, record.iBarImageStale, record.oBarImageKey,
-                           state_.BarImageCacheEnabled && platform::PaintCachesEnabled()},
-                          content);
+    const bool cachesOn = state_.BarImageCacheEnabled && platform::PaintCachesEnabled();
+    render::PaintCachedLargeBar(
+        frame_.mainTarget, record.rcItem, look,
+        {record.oBarImage, record.iBarImageStale, record.oBarImageKey, cachesOn}, content,
+        {record.barFace, picture, cachesOn});
   }
 
   void PaintToolbarButton(const PanelRecord& record, int32_t index) {
@@ -139,7 +142,7 @@ class BarPass {
     const render::BarState barState = StateOf(index);
     const render::ToolbarButtonLook look{
         .fill = render::ToolbarButtonFill(frame_.styled, barState, state_.Palette, hoverColor_),
-        .picture = render::ToolbarButtonPicture(barState, pictures_),
+        .picture = render::ToolbarButtonPicture(barState, pictures_).get(),
         .icon = IconOf(record),
         .iconEnabled = IconEnabled(record)};
     render::PaintToolbarButton(frame_.toolbarTarget, record.rcItem, look);
@@ -157,8 +160,10 @@ class BarPass {
 }  // namespace
 
 void MarkBarImagesStale(ControlState& state) {
-  for (PanelRecord& record : state.panels.Records())
+  for (PanelRecord& record : state.panels.Records()) {
     record.iBarImageStale = kBarImageStale;
+    record.barFace = {};
+  }
 }
 
 int32_t RunBarPass(ControlState& state, const BarPassGeometry& geometry, const HostKeptLook& host,

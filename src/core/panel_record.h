@@ -9,6 +9,7 @@
 #include "imaging/dib32.h"
 #include "platform/geometry.h"
 #include "platform/host/contained_control.h"
+#include "render/paint/bar_face.h"
 #include "render/paint/bar_painter.h"
 
 namespace wayband::core {
@@ -49,6 +50,8 @@ struct PanelRecord {
   render::BarImageKey oBarImageKey;
   // The layout of the bar's caption (render/draw/caption.h states the cache's key).
   render::CaptionCache captionCache;
+  // The image of the whole large bar (render/paint/bar_face.h states the cache's rule).
+  render::BarFace barFace;
 };
 
 }  // namespace wayband::core

@@ -17,6 +17,7 @@
 #include "imaging/byte_array3.h"
 #include "imaging/icon_arrays.h"
 #include "imaging/icon_sizes.h"
+#include "platform/content_revision.h"
 #include "platform/drawing_context.h"
 
 namespace wayband {
@@ -76,6 +77,10 @@ class CIconBytes {
   bool HoldsPicture() const { return picture_ != nullptr; }
   const std::shared_ptr<const Picture>& HeldPicture() const { return picture_; }
 
+  // Names what DrawIcon draws: it changes with the arrays and the held picture, and equal
+  // values always draw the same (platform/content_revision.h).
+  uint64_t Revision() const { return revision_.Value(); }
+
  private:
   // The alpha-composited images ready to blend (selected, greyed when not enabled,
   // resampled to the size, premultiplied), per size index and enabled state: the cache of
@@ -85,12 +90,16 @@ class CIconBytes {
   // they never change once made. Off with platform::SetPaintCachesEnabled(false).
   using PreparedSurfaces = std::array<std::shared_ptr<const CDib32>, 2 * kIconSizeCount>;
   const CDib32* PreparedAlphaSurface(int32_t sizeIndex, bool enabled) const;
-  void ForgetPrepared() { prepared_ = {}; }
+  void ForgetPrepared() {
+    prepared_ = {};
+    revision_.Advance();
+  }
 
   std::string key_;
   IconArrays arrays_;
   std::shared_ptr<const Picture> picture_;
   mutable PreparedSurfaces prepared_;
+  platform::ContentRevision revision_;
 };
 
 }  // namespace wayband::imaging

@@ -40,4 +40,12 @@ constexpr Rect IntersectRect(const Rect& a, const Rect& b) {
   return r.IsEmpty() ? Rect{} : r;
 }
 
+// UnionRect: the smallest rectangle holding both; an empty rectangle adds nothing.
+constexpr Rect UnionRect(const Rect& a, const Rect& b) {
+  if (a.IsEmpty()) return b;
+  if (b.IsEmpty()) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
 }  // namespace wayband::platform

@@ -1,4 +1,4 @@
-// The paint caches (bar images, caption layouts, prepared icons) never show what a fresh
+// The paint caches (bar images, bar faces, caption layouts, prepared icons) never show what a fresh
 // paint would not: after each change of what a bar shows, the frame painted with the
 // caches equals the frame painted without them.
 #include <gtest/gtest.h>
@@ -52,7 +52,8 @@ class BarCache : public ControlFixture, public ::testing::WithParamInterface<Cac
 TEST_P(BarCache, AFrameFromTheCacheEqualsAFreshOne) {
   Frame(true);  // every normal bar is cached now
   GetParam().apply(*bar, *site);
-  EXPECT_EQ(Frame(true), Frame(false)) << GetParam().change;
+  const std::vector<uint32_t> cached = Frame(true);  // before the fresh frame drops the caches
+  EXPECT_EQ(cached, Frame(false)) << GetParam().change;
 }
 
 void ShowIn(headless::HeadlessSite& site, const char* preset) {
@@ -104,7 +105,27 @@ INSTANTIATE_TEST_SUITE_P(
         CacheCase{"RightToLeft", [](Wayband& b, auto&) { b.SetRightToLeft(true); }},
         CacheCase{"EmptyPanelCaption",
                   [](Wayband& b, auto&) { b.SetEmptyPanelCaption("Nothing"); }},
-        CacheCase{"resize", [](Wayband&, auto& s) { s.Resize(3000, 5000); }}),
+        CacheCase{"resize", [](Wayband&, auto& s) { s.Resize(3000, 5000); }},
+        CacheCase{"hover picture",
+                  [](Wayband& b, auto&) {
+                    b.SetBarHoverPicture(SolidPicture(4, 4, 0x0000FF, 0));
+                    core::CoreAccess::Of(b).MutableState().HoverIndex = 2;
+                  }},
+        CacheCase{"SelectedFont",
+                  [](Wayband& b, auto&) {
+                    auto font = std::make_shared<StdFont>();
+                    font->SetBold(true);
+                    b.SetSelectedFont(font);
+                  }},
+        CacheCase{"panel ForeColor",
+                  [](Wayband& b, auto&) { b.WaybandPanels().Item(2)->SetForeColor(0x00FF00); }},
+        // Captions taller than their bars are painted in place.
+        CacheCase{"caption taller than the bar",
+                  [](Wayband& b, auto&) {
+                    auto font = std::make_shared<StdFont>();
+                    font->SetSize(40);
+                    b.SetFont(font);
+                  }}),
     [](const auto& info) {
       std::string name = info.param.change;
       std::replace(name.begin(), name.end(), ' ', '_');

@@ -144,7 +144,7 @@ TEST(BarGeometry, PicturesByStateCaptionRectanglesAndIconPositions) {
   const auto hover = testing::SolidPicture(1, 1, 2, 2);
   const auto selected = testing::SolidPicture(1, 1, 3, 3);
   const auto pressed = testing::SolidPicture(1, 1, 4, 4);
-  const BarPictures all{bar.get(), hover.get(), selected.get(), pressed.get()};
+  const BarPictures all{bar, hover, selected, pressed};
   // clang-format off
   const std::pair<BarState, const Picture*> large[] = {
       {{}, bar.get()}, {{.hot = true}, hover.get()},
@@ -152,9 +152,9 @@ TEST(BarGeometry, PicturesByStateCaptionRectanglesAndIconPositions) {
       {{.pressed = true, .selected = true}, pressed.get()}};
   // clang-format on
   for (const auto& [state, picture] : large)
-    EXPECT_EQ(LargeBarPicture(state, all), picture);
-  EXPECT_EQ(ToolbarButtonPicture({.pressed = true}, all), hover.get());
-  EXPECT_EQ(ToolbarButtonPicture({.hot = true, .selected = true}, all), selected.get());
+    EXPECT_EQ(LargeBarPicture(state, all).get(), picture);
+  EXPECT_EQ(ToolbarButtonPicture({.pressed = true}, all), hover);
+  EXPECT_EQ(ToolbarButtonPicture({.hot = true, .selected = true}, all), selected);
 
   constexpr Rect barRect{0, 100, 199, 132};
   const struct {

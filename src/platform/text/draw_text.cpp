@@ -174,22 +174,46 @@ std::shared_ptr<const PreparedText> PrepareTextW(const DrawingContext& dc, std::
   return Prepare(dc, text, rect, format);
 }
 
-int DrawPreparedText(DrawingContext* dc, const PreparedText& text) {
-  if (dc == nullptr) return 0;
-  const auto lock = text::LockTextEngine();
+namespace {
+
+// Each line of the text with where it goes and the style the context gives it now.
+template <typename Visit>
+void ForEachPreparedLine(const DrawingContext& dc, const PreparedText& text, Visit visit) {
   text::LineStyle style;
-  style.color = dc->TextColor();
-  style.opaque = dc->BkMode() == BackgroundMode::kOpaque;
-  style.background = dc->BkColor();
+  style.color = dc.TextColor();
+  style.opaque = dc.BkMode() == BackgroundMode::kOpaque;
+  style.background = dc.BkColor();
   style.underline = text.underline;
   style.strikeOut = text.strikeOut;
   for (size_t i = 0; i < text.lines.size(); ++i) {
     style.underlinedClusters = text.lines[i].underlined;
-    text::PaintLine(*dc, *text.font, text.lines[i].layout, text.lefts[i],
-                    text.top + int64_t{text.lineHeight} * static_cast<int64_t>(i), text.clip,
-                    style);
+    visit(text.lines[i].layout, text.lefts[i],
+          text.top + int64_t{text.lineHeight} * static_cast<int64_t>(i), style);
   }
+}
+
+}  // namespace
+
+int DrawPreparedText(DrawingContext* dc, const PreparedText& text) {
+  if (dc == nullptr) return 0;
+  const auto lock = text::LockTextEngine();
+  ForEachPreparedLine(
+      *dc, text,
+      [&](const text::LineLayout& layout, int64_t left, int64_t top, const text::LineStyle& style) {
+        text::PaintLine(*dc, *text.font, layout, left, top, text.clip, style);
+      });
   return text.result;
+}
+
+Rect PreparedTextInk(const DrawingContext& dc, const PreparedText& text) {
+  const auto lock = text::LockTextEngine();
+  Rect ink;
+  ForEachPreparedLine(
+      dc, text,
+      [&](const text::LineLayout& layout, int64_t left, int64_t top, const text::LineStyle& style) {
+        ink = UnionRect(ink, text::LineInk(*text.font, layout, left, top, text.clip, style));
+      });
+  return ink;
 }
 
 int DrawTextW(DrawingContext* dc, std::string_view text, Rect* rect, uint32_t format) {

@@ -18,30 +18,26 @@ void FillClipped(DrawingContext& dc, const Rect& area, const Rect& clip, ColorRe
   if (!visible.IsEmpty()) FillRect(dc, visible, CreateSolidBrush(color & kColorBits));
 }
 
-// Horizontal bar of `thickness` rows starting `rowOffset` rows below the baseline.
-void PaintBar(DrawingContext& dc, int64_t left, int64_t right, int64_t baseline, int32_t rowOffset,
-              int32_t thickness, const Rect& clip, ColorRef color) {
-  const int64_t top = baseline + rowOffset;
-  FillClipped(dc, ClampedRect(left, top, right, top + thickness), clip, color);
-}
-
-void PaintDecorations(DrawingContext& dc, const ScaledMetrics& m, const LineLayout& layout,
-                      int64_t left, int64_t baseline, const Rect& clip, const LineStyle& style) {
-  if (style.underline) {
-    PaintBar(dc, left, left + layout.width, baseline, m.underlineOffset, m.underlineThickness, clip,
-             style.color);
-  }
-  if (style.strikeOut) {
-    PaintBar(dc, left, left + layout.width, baseline, -m.strikeoutOffset, m.strikeoutThickness,
-             clip, style.color);
-  }
+// The decoration bars of a line in the order they are painted: the underline and the
+// strike-out over the whole line, then the mnemonic underlines under single clusters.
+// `visit` takes each bar's rectangle, unclipped.
+template <typename Visit>
+void ForEachDecoration(const ScaledMetrics& m, const LineLayout& layout, int64_t left,
+                       int64_t baseline, const LineStyle& style, Visit visit) {
+  const auto bar = [&](int64_t from, int64_t to, int32_t rowOffset, int32_t thickness) {
+    const int64_t top = baseline + rowOffset;
+    visit(ClampedRect(from, top, to, top + thickness));
+  };
+  if (style.underline) bar(left, left + layout.width, m.underlineOffset, m.underlineThickness);
+  if (style.strikeOut) bar(left, left + layout.width, -m.strikeoutOffset, m.strikeoutThickness);
   for (const uint32_t cluster : style.underlinedClusters) {
     const auto [from, to] = layout.ClusterExtent(cluster);
-    if (from < to) {
-      PaintBar(dc, left + from, left + to, baseline, m.underlineOffset, m.underlineThickness, clip,
-               style.color);
-    }
+    if (from < to) bar(left + from, left + to, m.underlineOffset, m.underlineThickness);
   }
+}
+
+Rect CellOf(const ScaledMetrics& m, const LineLayout& layout, int64_t left, int64_t top) {
+  return ClampedRect(left, top, left + layout.width, top + m.height());
 }
 
 }  // namespace
@@ -57,15 +53,31 @@ void PaintLine(DrawingContext& dc, const RealizedFont& font, const LineLayout& l
   const Rect visible = IntersectRect(clip, Rect{0, 0, target->width(), target->height()});
   if (visible.IsEmpty()) return;
   const ScaledMetrics& m = font.metrics();
-  if (style.opaque) {
-    FillClipped(dc, ClampedRect(left, top, left + layout.width, top + m.height()), visible,
-                style.background);
-  }
+  if (style.opaque) FillClipped(dc, CellOf(m, layout, left, top), visible, style.background);
   const int64_t baseline = top + m.ascent;
   for (const PlacedGlyph& g : layout.glyphs) {
     BlendGlyph(*target, g.face->Glyph(g.glyph), left + g.x, baseline + g.y, visible, style.color);
   }
-  PaintDecorations(dc, m, layout, left, baseline, visible, style);
+  ForEachDecoration(m, layout, left, baseline, style,
+                    [&](const Rect& bar) { FillClipped(dc, bar, visible, style.color); });
+}
+
+Rect LineInk(const RealizedFont& font, const LineLayout& layout, int64_t left, int64_t top,
+             const Rect& clip, const LineStyle& style) {
+  const ScaledMetrics& m = font.metrics();
+  Rect ink = style.opaque ? CellOf(m, layout, left, top) : Rect{};
+  const int64_t baseline = top + m.ascent;
+  for (const PlacedGlyph& g : layout.glyphs) {
+    const GlyphImage& glyph = g.face->Glyph(g.glyph);
+    if (glyph.IsEmpty()) continue;
+    // Where BlendGlyph puts the image: its left column and top row from the glyph's origin.
+    const int64_t x = left + g.x + glyph.left;
+    const int64_t y = baseline + g.y - glyph.top;
+    ink = UnionRect(ink, ClampedRect(x, y, x + glyph.width, y + glyph.height));
+  }
+  ForEachDecoration(m, layout, left, baseline, style,
+                    [&](const Rect& bar) { ink = UnionRect(ink, bar); });
+  return IntersectRect(ink, clip);
 }
 
 }  // namespace wayband::platform::text

@@ -36,4 +36,10 @@ Rect ClampedRect(int64_t left, int64_t top, int64_t right, int64_t bottom);
 void PaintLine(DrawingContext& dc, const RealizedFont& font, const LineLayout& layout, int64_t left,
                int64_t top, const Rect& clip, const LineStyle& style);
 
+// A rectangle holding every pixel PaintLine paints for the same arguments on a bitmap
+// without edges (the glyph images, the opaque cell and the bars), within `clip`; empty
+// when it paints none.
+Rect LineInk(const RealizedFont& font, const LineLayout& layout, int64_t left, int64_t top,
+             const Rect& clip, const LineStyle& style);
+
 }  // namespace wayband::platform::text

@@ -68,6 +68,9 @@ class PreparedText;
 std::shared_ptr<const PreparedText> PrepareTextW(const DrawingContext& dc, std::string_view text,
                                                  const Rect& rect, uint32_t format);
 int DrawPreparedText(DrawingContext* dc, const PreparedText& text);
+// A rectangle holding every pixel DrawPreparedText(dc, text) paints on a bitmap without
+// edges, in the context's current background mode; empty when it paints none.
+Rect PreparedTextInk(const DrawingContext& dc, const PreparedText& text);
 
 // ExtTextOutW options.
 inline constexpr uint32_t ETO_OPAQUE = 0x2;

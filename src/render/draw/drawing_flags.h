@@ -18,6 +18,8 @@ struct DrawingFlags {
   bool IsWindows95FirstRelease = false;
   // Logical fonts ask for ClearType quality (5) instead of antialiased (4).
   bool ClearTypeQuality = false;
+
+  friend bool operator==(const DrawingFlags&, const DrawingFlags&) = default;
 };
 
 // The flags as the platform recorded them: the operating-system version at its first

@@ -37,12 +37,16 @@ void PaintBarBackground(platform::DrawingContext* target, const platform::Rect& 
                   {bar.left, belowTopEdge, bar.right, Offset(belowTopEdge, bar.Height())});
 }
 
-BarImageKey KeyOf(const platform::Rect& bar, const BarLook& look) {
+}  // namespace
+
+BarImageKey BarImageKeyOf(const platform::Rect& bar, const BarLook& look) {
   const BarFill fill = LargeBarFill(look.styled, look.state, *look.palette, look.backColor,
                                     look.hoverColor, look.panel);
   return {bar.Width(),  bar.Height(),     DrawnColor(fill.top), DrawnColor(fill.bottom),
           look.picture, LowColorDisplay()};
 }
+
+namespace {
 
 // Paints the background into a new cache image of the bar's size. False when the image
 // cannot be made; the bar is then painted straight into the target and the cache stays
@@ -61,13 +65,11 @@ bool RefreshCache(const platform::Rect& bar, const BarLook& look, const BarImage
   return true;
 }
 
-void DrawBarCaption(platform::DrawingContext* target, const platform::Rect& rect,
+void DrawBarCaption(platform::DrawingContext* target, const LargeBarParts& parts,
                     const LargeBarContent& content) {
-  platform::LogFont record;
-  if (content.font) FontToLogFont(*content.font, target, &record, /*forceBold=*/false);
   const platform::ColorRef previousColor = target->SetTextColor(content.captionColor);
   const bool rightAlign = content.rightToLeft && !content.center;
-  DrawCaptionInFont(target, content.font ? &record : nullptr, content.caption, rect,
+  DrawCaptionInFont(target, parts.font ? &*parts.font : nullptr, content.caption, parts.captionRect,
                     {.centre = content.center, .rightAlign = rightAlign, .wordWrap = false},
                     content.captionCache);
   target->SetTextColor(previousColor);
@@ -75,14 +77,15 @@ void DrawBarCaption(platform::DrawingContext* target, const platform::Rect& rect
 
 }  // namespace
 
-const Picture* LargeBarPicture(BarState state, const BarPictures& pictures) {
+const std::shared_ptr<const Picture>& LargeBarPicture(BarState state, const BarPictures& pictures) {
   if (state.pressed) return pictures.pressed;
   if (state.selected) return pictures.selected;
   if (state.hot) return pictures.hover;
   return pictures.bar;
 }
 
-const Picture* ToolbarButtonPicture(BarState state, const BarPictures& pictures) {
+const std::shared_ptr<const Picture>& ToolbarButtonPicture(BarState state,
+                                                           const BarPictures& pictures) {
   return state.selected ? pictures.selected : pictures.hover;
 }
 
@@ -97,7 +100,7 @@ void PaintBar(platform::DrawingContext* target, const platform::Rect& bar, const
     PaintBarBackground(target, bar, look);
     return;
   }
-  const BarImageKey key = KeyOf(bar, look);
+  const BarImageKey key = BarImageKeyOf(bar, look);
   const bool cached =
       cache.stale == 0 && cache.key == key && cache.image && cache.image->IsCreated();
   if (!cached && !RefreshCache(bar, look, key, cache)) {
@@ -107,21 +110,42 @@ void PaintBar(platform::DrawingContext* target, const platform::Rect& bar, const
   cache.image->PaintTo(target, bar.left, bar.top);
 }
 
-void PaintLargeBar(platform::DrawingContext* target, const platform::Rect& bar, const BarLook& look,
-                   BarImageCache cache, const LargeBarContent& content) {
+LargeBarParts LargeBarPartsFor(const platform::DrawingContext& target, const platform::Rect& bar,
+                               const LargeBarContent& content) {
+  LargeBarParts parts;
+  parts.iconAt = LargeBarIconPosition(bar, content.rightToLeft, content.controlWidth);
+  parts.captionRect = LargeBarCaptionRect(bar, content.center, content.rightToLeft,
+                                          content.controlWidth, content.textHeightPixels);
+  if (content.font) {
+    parts.font.emplace();
+    FontToLogFont(*content.font, &target, &*parts.font, /*forceBold=*/false);
+  }
+  return parts;
+}
+
+void PaintLargeBarFace(platform::DrawingContext* target, const platform::Rect& bar,
+                       const BarLook& look, BarImageCache cache, const LargeBarContent& content,
+                       const LargeBarParts& parts) {
   if (!target) return;
   PaintBar(target, bar, look, cache);
   if (content.icon) {
-    const platform::Point at = LargeBarIconPosition(bar, content.rightToLeft, content.controlWidth);
-    content.icon->DrawIcon(target, kLargeIconSizeIndex, kBarIconKind, at.x, at.y,
-                           content.iconEnabled);
+    content.icon->DrawIcon(target, kLargeIconSizeIndex, kBarIconKind, parts.iconAt.x,
+                           parts.iconAt.y, content.iconEnabled);
   }
-  DrawBarCaption(target,
-                 LargeBarCaptionRect(bar, content.center, content.rightToLeft, content.controlWidth,
-                                     content.textHeightPixels),
-                 content);
-  DrawRectOutline(target, content.border, 0, bar.top, Offset(bar.right, kSeparatorOverhang),
+  DrawBarCaption(target, parts, content);
+}
+
+void DrawBarSeparator(platform::DrawingContext* target, const platform::Rect& bar,
+                      OleColor border) {
+  DrawRectOutline(target, border, 0, bar.top, Offset(bar.right, kSeparatorOverhang),
                   Offset(bar.Height(), 1));
+}
+
+void PaintLargeBar(platform::DrawingContext* target, const platform::Rect& bar, const BarLook& look,
+                   BarImageCache cache, const LargeBarContent& content) {
+  if (!target) return;
+  PaintLargeBarFace(target, bar, look, cache, content, LargeBarPartsFor(*target, bar, content));
+  DrawBarSeparator(target, bar, content.border);
 }
 
 void PaintToolbarButton(platform::DrawingContext* target, const platform::Rect& button,

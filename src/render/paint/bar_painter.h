@@ -5,12 +5,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "imaging/dib32.h"
 #include "imaging/icon_bytes.h"
 #include "platform/drawing_context.h"
 #include "platform/geometry.h"
+#include "platform/text/logical_font.h"
 #include "render/draw/caption.h"
 #include "render/paint/bar_colors.h"
 #include "render/scheme/scheme_palette.h"
@@ -21,18 +23,19 @@ namespace wayband::render {
 
 // The control's four bar pictures (null when unset).
 struct BarPictures {
-  const Picture* bar = nullptr;
-  const Picture* hover = nullptr;
-  const Picture* selected = nullptr;
-  const Picture* pressed = nullptr;
+  std::shared_ptr<const Picture> bar;
+  std::shared_ptr<const Picture> hover;
+  std::shared_ptr<const Picture> selected;
+  std::shared_ptr<const Picture> pressed;
 };
 
 // The picture over a large bar: pressed → BarPressedPicture, else selected →
 // BarSelectedPicture, else hot → BarHoverPicture, else BarPicture.
-const Picture* LargeBarPicture(BarState state, const BarPictures& pictures);
+const std::shared_ptr<const Picture>& LargeBarPicture(BarState state, const BarPictures& pictures);
 // The picture over a filled toolbar button: BarSelectedPicture when selected, else
 // BarHoverPicture.
-const Picture* ToolbarButtonPicture(BarState state, const BarPictures& pictures);
+const std::shared_ptr<const Picture>& ToolbarButtonPicture(BarState state,
+                                                           const BarPictures& pictures);
 
 // What the background of one large bar shows.
 struct BarLook {
@@ -78,6 +81,9 @@ struct BarImageCache {
   bool enabled = true;
 };
 
+// The key of the bar's background as the look paints it.
+BarImageKey BarImageKeyOf(const platform::Rect& bar, const BarLook& look);
+
 // The cache serves a bar only in the normal state with BackColor and the panel's
 // BackColor1 at their defaults.
 bool UsesBarImageCache(const BarLook& look);
@@ -109,8 +115,28 @@ struct LargeBarContent {
   CaptionCache* captionCache = nullptr;
 };
 
-// A whole large bar: PaintBar, the 24-pixel icon, the caption (single line, end ellipsis)
-// and the separator lines on the bar's top, left and bottom edges.
+// Where a large bar's content goes, decided against the target it is painted for: the
+// icon's top-left corner, the caption rectangle and the caption's font record (none: the
+// target's selected font).
+struct LargeBarParts {
+  platform::Point iconAt;
+  platform::Rect captionRect;
+  std::optional<platform::LogFont> font;
+};
+LargeBarParts LargeBarPartsFor(const platform::DrawingContext& target, const platform::Rect& bar,
+                               const LargeBarContent& content);
+
+// What a large bar shows before its separator: PaintBar, the 24-pixel icon and the
+// caption (single line, end ellipsis), placed by `parts`.
+void PaintLargeBarFace(platform::DrawingContext* target, const platform::Rect& bar,
+                       const BarLook& look, BarImageCache cache, const LargeBarContent& content,
+                       const LargeBarParts& parts);
+// The separator lines on the bar's top, left and bottom edges (its right edge lies past the
+// control's): the rectangle from x 0 and the bar's top, reaching three pixels past its
+// right edge and one row below its bottom.
+void DrawBarSeparator(platform::DrawingContext* target, const platform::Rect& bar, OleColor border);
+
+// A whole large bar: its face, then its separator.
 void PaintLargeBar(platform::DrawingContext* target, const platform::Rect& bar, const BarLook& look,
                    BarImageCache cache, const LargeBarContent& content);
 
