@@ -44,6 +44,20 @@ std::pair<int64_t, int64_t> StepsInside(const Line& line, int32_t limit) {
   return {first, last};
 }
 
+// A column of 32-bit pixels: one word a row, each in a cache line of its own. The rows are
+// stepped by pointer, and the lines some rows ahead are fetched for writing early, so the
+// stores do not wait for their lines one after another.
+void DrawColumn32(Bitmap& bitmap, int32_t x, int32_t top, int32_t count, uint32_t value) {
+  constexpr int32_t kRowsAhead = 8;
+  if (count <= 0) return;
+  uint8_t* p = bitmap.Row(top) + int64_t{x} * 4;
+  const int64_t step = count > 1 ? bitmap.Row(top + 1) - bitmap.Row(top) : 0;
+  for (int32_t i = 0; i < count; ++i, p += step) {
+    if (i + kRowsAhead < count) __builtin_prefetch(p + kRowsAhead * step, 1);
+    StoreWord(p, value);
+  }
+}
+
 void DrawStraightRun(Bitmap& bitmap, const Line& line, bool xMajor, int64_t first, int64_t last,
                      int32_t minorLimit, uint32_t value) {
   if (first >= last || line.minorStart < 0 || line.minorStart >= minorLimit) return;
@@ -57,8 +71,7 @@ void DrawStraightRun(Bitmap& bitmap, const Line& line, bool xMajor, int64_t firs
     return;
   }
   if (bitmap.bitCount() == 32) {
-    for (int32_t y = low; y < low + count; ++y)
-      StoreWord(bitmap.Row(y) + int64_t{across} * 4, value);
+    DrawColumn32(bitmap, across, low, count, value);
     return;
   }
   for (int32_t y = low; y < low + count; ++y)

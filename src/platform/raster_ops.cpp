@@ -70,9 +70,12 @@ void CopyWordRows(const Bitmap& source, Bitmap& target, const AxisMap& columns,
                 rowBytes * static_cast<size_t>(rows.count()));
     return;
   }
+  // Rows run one by one in both bitmaps, each in its own order: a fixed step per row.
+  const int64_t targetStep = last > 0 ? (targetLast - targetFirst) / last : 0;
+  const int64_t sourceStep = last > 0 ? (sourceLast - sourceFirst) / last : 0;
   const ByteCopy copy = ChosenRowCopy();
-  for (int32_t j = 0; j < rows.count(); ++j) {
-    copy(target.Row(rows.dstStart() + j) + dstOffset, source.Row(rows.Source(j)) + srcOffset,
+  for (int32_t j = 0; j <= last; ++j) {
+    copy(targetFirst + targetStep * j + dstOffset, sourceFirst + sourceStep * j + srcOffset,
          static_cast<int64_t>(rowBytes));
   }
 }
