@@ -14,6 +14,7 @@
 #include "core/panel_store.h"
 #include "platform/host/window_system.h"
 #include "render/draw/caption.h"
+#include "render/paint/header_face.h"
 #include "render/scheme/scheme_palette.h"
 #include "wayband/picture.h"
 #include "wayband/std_font.h"
@@ -82,6 +83,8 @@ struct ControlState {
   // render/draw/caption.h).
   render::CaptionCache HeaderCaptionCache;
   render::CaptionCache BackgroundCaptionCache;
+  // The image of the header strip (render/paint/header_face.h states the cache's rule).
+  render::HeaderFace HeaderFaceImage;
   // The splitter strip has been painted since the marker was last cleared.
   bool SplitterDrawn = false;
   bool AnimationEnabled = false;

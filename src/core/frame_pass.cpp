@@ -13,6 +13,7 @@
 
 #include "core/control_core.h"
 #include "core/layout_math.h"
+#include "platform/paint_caches.h"
 #include "platform/system_colors.h"
 #include "platform/twips.h"
 #include "render/draw/drawing_flags.h"
@@ -21,6 +22,7 @@
 #include "render/paint/background_painter.h"
 #include "render/paint/chevron_button.h"
 #include "render/paint/frame_colors.h"
+#include "render/paint/header_face.h"
 #include "render/paint/header_painter.h"
 #include "render/paint/splitter_painter.h"
 #include "render/paint/text_height.h"
@@ -220,7 +222,9 @@ void ControlCore::PaintHeader(const FrameContext& frame) {
   scene.captionCache = &state_.HeaderCaptionCache;
   scene.rightToLeft = state_.RightToLeft;
   scene.foreColor = ForeColor();
-  render::PaintHeader(frame.mainTarget, look, scene);
+  render::PaintCachedHeader(frame.mainTarget, look, scene,
+                            {state_.HeaderFaceImage, state_.HeaderPicture,
+                             state_.BarImageCacheEnabled && platform::PaintCachesEnabled()});
 }
 
 void ControlCore::FillButtonFaceBand(const FrameContext& frame) {

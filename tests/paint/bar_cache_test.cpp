@@ -1,5 +1,5 @@
-// The paint caches (bar images, bar faces, caption layouts, prepared icons) never show what a fresh
-// paint would not: after each change of what a bar shows, the frame painted with the
+// The paint caches (bar images, bar and header faces, caption layouts, prepared icons) never show
+// what a fresh paint would not: after each change of what a bar shows, the frame painted with the
 // caches equals the frame painted without them.
 #include <gtest/gtest.h>
 
@@ -119,6 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         CacheCase{"panel ForeColor",
                   [](Wayband& b, auto&) { b.WaybandPanels().Item(2)->SetForeColor(0x00FF00); }},
+        CacheCase{"header caption",
+                  [](Wayband& b, auto&) { b.WaybandPanels().Item(1)->SetCaption("Y"); }},
+        CacheCase{"header icon",
+                  [](Wayband& b, auto&) { b.WaybandPanels().Item(1)->SetIconKey("red"); }},
+        CacheCase{"HeaderPicture",
+                  [](Wayband& b, auto&) { b.SetHeaderPicture(SolidPicture(4, 4, 0xFF00FF, 0)); }},
+        CacheCase{"HeaderForeColor", [](Wayband& b, auto&) { b.SetHeaderForeColor(0x0000FF); }},
         // Captions taller than their bars are painted in place.
         CacheCase{"caption taller than the bar",
                   [](Wayband& b, auto&) {

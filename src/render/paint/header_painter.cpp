@@ -42,8 +42,12 @@ HeaderLayout HeaderLayoutFor(const HeaderPlacement& p) {
   return layout;
 }
 
-void PaintHeader(platform::DrawingContext* target, const FrameLook& look,
-                 const HeaderScene& scene) {
+uint32_t HeaderCaptionFormat(const HeaderScene& scene) {
+  return CaptionFormat(/*centre=*/false, scene.rightToLeft, /*wordWrap=*/false, /*extra=*/0);
+}
+
+void PaintHeaderFace(platform::DrawingContext* target, const FrameLook& look,
+                     const HeaderScene& scene) {
   if (target == nullptr) return;
   const platform::Rect& header = scene.layout.header;
   FillVertical(target, HeaderGradient(look), header);
@@ -52,14 +56,24 @@ void PaintHeader(platform::DrawingContext* target, const FrameLook& look,
     scene.icon->DrawIcon(target, kHeaderIconSizeIndex, kHeaderIconKind, scene.layout.icon.x,
                          scene.layout.icon.y, scene.iconEnabled);
   }
-
   target->SetTextColor(DrawnColor(scene.captionColor));
   DrawCaptionInFont(target, scene.captionFont, scene.caption, scene.layout.caption,
                     {.centre = false, .rightAlign = scene.rightToLeft, .wordWrap = false},
                     scene.captionCache);
+}
 
+void FinishHeader(platform::DrawingContext* target, const FrameLook& look,
+                  const HeaderScene& scene) {
+  if (target == nullptr) return;
+  const platform::Rect& header = scene.layout.header;
   DrawRectOutline(target, HeaderOutline(look), 0, 0, header.Width(), header.Height());
   target->SetTextColor(DrawnColor(scene.foreColor));
+}
+
+void PaintHeader(platform::DrawingContext* target, const FrameLook& look,
+                 const HeaderScene& scene) {
+  PaintHeaderFace(target, look, scene);
+  FinishHeader(target, look, scene);
 }
 
 }  // namespace wayband::render

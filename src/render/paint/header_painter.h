@@ -71,8 +71,18 @@ struct HeaderScene {
   OleColor foreColor = 0;
 };
 
-// Fill, picture, icon, caption (single line, end ellipsis, left- or right-aligned), then the
-// outline from the target's origin with the header's size.
+// The caption's DrawTextW format: single line, end ellipsis, left- or right-aligned.
+uint32_t HeaderCaptionFormat(const HeaderScene& scene);
+
+// Fill, picture, icon and caption, the caption in the scene's caption colour.
+void PaintHeaderFace(platform::DrawingContext* target, const FrameLook& look,
+                     const HeaderScene& scene);
+// The outline from the target's origin with the header's size; the target's text colour
+// becomes the scene's ForeColor.
+void FinishHeader(platform::DrawingContext* target, const FrameLook& look,
+                  const HeaderScene& scene);
+
+// The face, then FinishHeader.
 void PaintHeader(platform::DrawingContext* target, const FrameLook& look, const HeaderScene& scene);
 
 }  // namespace wayband::render
