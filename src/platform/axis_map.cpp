@@ -39,6 +39,11 @@ int64_t AxisMap::ScaledSourceOf(int64_t i) const {
 }
 
 int64_t AxisMap::FirstPast(int64_t low, int64_t high, int64_t bound) const {
+  if (!IsScaled()) {
+    // Source coordinates step by one: the first past the bound is found by subtraction.
+    const int64_t first = mirror_ ? srcLow_ + srcSize_ - bound : bound - srcLow_ + 1;
+    return std::clamp(first, low, std::max(low, high));
+  }
   auto past = [&](int64_t i) { return mirror_ ? SourceOf(i) < bound : SourceOf(i) > bound; };
   while (low < high) {
     const int64_t middle = low + (high - low) / 2;
