@@ -134,7 +134,7 @@ class BarPass {
     render::PaintCachedLargeBar(
         frame_.mainTarget, record.rcItem, look,
         {record.oBarImage, record.iBarImageStale, record.oBarImageKey, cachesOn}, content,
-        {record.barFace, picture, cachesOn});
+        {record.barFaces, picture, cachesOn});
   }
 
   void PaintToolbarButton(const PanelRecord& record, int32_t index) {
@@ -162,7 +162,7 @@ class BarPass {
 void MarkBarImagesStale(ControlState& state) {
   for (PanelRecord& record : state.panels.Records()) {
     record.iBarImageStale = kBarImageStale;
-    record.barFace = {};
+    record.barFaces = {};
   }
 }
 

@@ -50,8 +50,8 @@ struct PanelRecord {
   render::BarImageKey oBarImageKey;
   // The layout of the bar's caption (render/draw/caption.h states the cache's key).
   render::CaptionCache captionCache;
-  // The image of the whole large bar (render/paint/bar_face.h states the cache's rule).
-  render::BarFace barFace;
+  // Images of the whole large bar (render/paint/bar_face.h states the cache's rule).
+  render::BarFaces barFaces;
 };
 
 }  // namespace wayband::core

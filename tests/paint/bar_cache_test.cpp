@@ -101,6 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
         CacheCase{"icon bytes replaced", ReplaceIconBytes},
         CacheCase{"hover",
                   [](Wayband& b, auto&) { core::CoreAccess::Of(b).MutableState().HoverIndex = 1; }},
+        CacheCase{"hover and back",
+                  [](Wayband& b, auto&) {
+                    core::ControlCore& core = core::CoreAccess::Of(b);
+                    const int32_t hover = core.State().HoverIndex;
+                    core.MutableState().HoverIndex = 1;
+                    core.Refresh();
+                    core.MutableState().HoverIndex = hover;
+                  }},
         CacheCase{"Center", [](Wayband& b, auto&) { b.SetCenter(true); }},
         CacheCase{"RightToLeft", [](Wayband& b, auto&) { b.SetRightToLeft(true); }},
         CacheCase{"EmptyPanelCaption",

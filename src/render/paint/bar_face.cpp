@@ -34,17 +34,16 @@ BarFaceKey KeyOf(const platform::DrawingContext& target, const platform::Rect& b
   return key;
 }
 
-// Paints the bar's face into a new image and keeps it under the key; keeps the key alone
-// when the face cannot stand for the bar, and nothing when no image can be made.
-void RefreshFace(const platform::DrawingContext& target, const platform::Rect& bar,
-                 const BarLook& look, BarImageCache background, const LargeBarContent& content,
-                 const LargeBarParts& parts, BarFaceKey key, const BarFaceCache& cache) {
+// Paints the bar's face into a new image and keeps it under the key as the newer face;
+// keeps the key alone when the face cannot stand for the bar. Null when no image can be
+// made (the faces stay as they were).
+const BarFace* RefreshFace(const platform::DrawingContext& target, const platform::Rect& bar,
+                           const BarLook& look, BarImageCache background,
+                           const LargeBarContent& content, const LargeBarParts& parts,
+                           BarFaceKey key, const BarFaceCache& cache) {
   const platform::Rect area = FaceArea(bar);
   std::shared_ptr<imaging::CDib32> image = NewFaceImage(target, area.right, area.bottom);
-  if (!image) {
-    cache.face = {};
-    return;
-  }
+  if (!image) return nullptr;
   LargeBarParts lifted = parts;
   lifted.iconAt = key.iconAt;
   lifted.captionRect = key.captionRect;
@@ -54,11 +53,13 @@ void RefreshFace(const platform::DrawingContext& target, const platform::Rect& b
       (!key.hasIcon || IconInside(key.iconAt, imaging::IconPixels(kLargeIconSizeIndex), area)) &&
       CaptionInside(face, content.captionCache, content.caption, key.font, key.captionRect,
                     key.format, area);
-  cache.face.filled = true;
-  cache.face.key = std::move(key);
-  cache.face.caption.assign(content.caption);
-  cache.face.image = fits ? std::move(image) : nullptr;
-  cache.face.picture = cache.picture;
+  BarFace& renewed = cache.faces.Renew();
+  renewed.filled = true;
+  renewed.key = std::move(key);
+  renewed.caption.assign(content.caption);
+  renewed.image = fits ? std::move(image) : nullptr;
+  renewed.picture = cache.picture;
+  return &renewed;
 }
 
 }  // namespace
@@ -69,17 +70,18 @@ void PaintCachedLargeBar(platform::DrawingContext* target, const platform::Rect&
   if (target == nullptr) return;
   if (!cache.enabled || !look.palette || bar.left != 0 || bar.right <= 0 || bar.bottom <= bar.top ||
       !FaceServes(*target)) {
-    cache.face = {};
+    cache.faces = {};
     PaintLargeBar(target, bar, look, background, content);
     return;
   }
   const LargeBarParts parts = LargeBarPartsFor(*target, bar, content);
   BarFaceKey key = KeyOf(*target, bar, look, content, parts);
-  if (!cache.face.Holds(key, content.caption)) {
-    RefreshFace(*target, bar, look, background, content, parts, std::move(key), cache);
+  const BarFace* face = cache.faces.Find(key, content.caption);
+  if (face == nullptr) {
+    face = RefreshFace(*target, bar, look, background, content, parts, std::move(key), cache);
   }
-  if (cache.face.image) {
-    cache.face.image->PaintTo(target, 0, bar.top);
+  if (face != nullptr && face->image) {
+    face->image->PaintTo(target, 0, bar.top);
   } else {
     PaintLargeBarFace(target, bar, look, background, content, parts);
   }

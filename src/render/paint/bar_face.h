@@ -1,4 +1,4 @@
-// A panel's cached face: the image of its whole large bar as painted before the separator
+// A panel's cached faces: images of its whole large bar as painted before the separator
 // (background, icon and caption), so that an unchanged bar costs one block copy a frame.
 // The rules of faces are in render/paint/face_image.h.
 //
@@ -42,11 +42,14 @@ struct BarFaceKey {
   friend bool operator==(const BarFaceKey&, const BarFaceKey&) = default;
 };
 
+// A panel keeps the faces of its bar's last two looks, so that the mouse moving onto the
+// bar and off again finds both.
 using BarFace = Face<BarFaceKey>;
+using BarFaces = RecentFaces<BarFaceKey>;
 
-// The panel's face; `picture` owns the look's picture; `enabled` false paints in place.
+// The panel's faces; `picture` owns the look's picture; `enabled` false paints in place.
 struct BarFaceCache {
-  BarFace& face;
+  BarFaces& faces;
   std::shared_ptr<const Picture> picture;
   bool enabled = true;
 };

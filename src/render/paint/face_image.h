@@ -15,10 +15,12 @@
 //     another picture while the key is kept.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "imaging/dib32.h"
 #include "platform/drawing_context.h"
@@ -40,6 +42,25 @@ struct Face {
 
   bool Holds(const Key& other, std::string_view text) const {
     return filled && key == other && caption == text;
+  }
+};
+
+// The two faces a part showed last, the newer first: a part that goes back and forth
+// between two looks (a bar under the mouse and back) finds both.
+template <typename Key>
+struct RecentFaces {
+  std::array<Face<Key>, 2> faces;
+
+  // The face holding the key, made the newer one; null when neither does.
+  const Face<Key>* Find(const Key& key, std::string_view text) {
+    if (faces[1].Holds(key, text)) std::swap(faces[0], faces[1]);
+    return faces[0].Holds(key, text) ? &faces[0] : nullptr;
+  }
+  // The newer face, emptied for another key after the one it held became the older.
+  Face<Key>& Renew() {
+    faces[1] = std::move(faces[0]);
+    faces[0] = {};
+    return faces[0];
   }
 };
 
