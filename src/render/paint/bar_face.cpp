@@ -5,7 +5,6 @@
 #include "imaging/icon_sizes.h"
 #include "platform/twips.h"
 #include "render/draw/caption.h"
-#include "render/draw/color_blend.h"
 #include "render/paint/bar_geometry.h"
 
 namespace wayband::render {
@@ -18,20 +17,18 @@ platform::Rect FaceArea(const platform::Rect& bar) {
 
 BarFaceKey KeyOf(const platform::DrawingContext& target, const platform::Rect& bar,
                  const BarLook& look, const LargeBarContent& content, const LargeBarParts& parts) {
-  BarFaceKey key;
-  key.background = BarImageKeyOf(bar, look);
-  key.flags = CurrentDrawingFlags();
-  key.hasIcon = content.icon != nullptr;
-  key.iconRevision = content.icon ? content.icon->Revision() : 0;
-  key.iconEnabled = content.iconEnabled;
-  key.iconAt = Lifted(parts.iconAt, bar.top);
-  key.font = DrawnCaptionFont(target, parts.font ? &*parts.font : nullptr);
-  key.captionRect = Lifted(parts.captionRect, bar.top);
-  key.format = CaptionFormat(content.center, content.rightToLeft && !content.center,
-                             /*wordWrap=*/false, /*extra=*/0);
-  key.captionColor = content.captionColor;
-  key.drawnCaptionColor = DrawnColor(content.captionColor);
-  return key;
+  const FaceContent shown{
+      .icon = content.icon,
+      .iconEnabled = content.iconEnabled,
+      .iconAt = parts.iconAt,
+      .font = parts.font ? &*parts.font : nullptr,
+      .captionRect = parts.captionRect,
+      .format = CaptionFormat(content.center, content.rightToLeft && !content.center,
+                              /*wordWrap=*/false, /*extra=*/0),
+      .captionColor = content.captionColor};
+  return {.background = BarImageKeyOf(bar, look),
+          .content = ContentKeyOf(target, shown, bar.top),
+          .captionColor = content.captionColor};
 }
 
 // Paints the bar's face into a new image and keeps it under the key as the newer face;
@@ -45,14 +42,12 @@ const BarFace* RefreshFace(const platform::DrawingContext& target, const platfor
   std::shared_ptr<imaging::CDib32> image = NewFaceImage(target, area.right, area.bottom);
   if (!image) return nullptr;
   LargeBarParts lifted = parts;
-  lifted.iconAt = key.iconAt;
-  lifted.captionRect = key.captionRect;
+  lifted.iconAt = key.content.iconAt;
+  lifted.captionRect = key.content.captionRect;
   platform::DrawingContext& face = *image->hDC();
   PaintLargeBarFace(&face, {0, 0, bar.right, bar.Height()}, look, background, content, lifted);
-  const bool fits =
-      (!key.hasIcon || IconInside(key.iconAt, imaging::IconPixels(kLargeIconSizeIndex), area)) &&
-      CaptionInside(face, content.captionCache, content.caption, key.font, key.captionRect,
-                    key.format, area);
+  const bool fits = ContentInside(face, key.content, imaging::IconPixels(kLargeIconSizeIndex),
+                                  content.captionCache, content.caption, area);
   BarFace& renewed = cache.faces.Renew();
   renewed.filled = true;
   renewed.key = std::move(key);

@@ -5,10 +5,8 @@
 // Key, by value:
 //   - the background's key (size, the gradient's ends as drawn for the bar's state, the
 //     state picture and the low-colour flag);
-//   - the icon's revision (which changes with every change of its arrays or picture), its
-//     enabled state and its place in the bar;
-//   - the caption's text, font record, rectangle in the bar, format and colour;
-//   - the process-wide drawing flags.
+//   - the icon and caption (FaceContentKey), with the caption's text and its colour as
+//     handed to the target.
 // The face covers the bar's columns and its rows from the top edge to the row below its
 // bottom edge; the separator then paints over the first and last of those rows whatever
 // the face holds there. Only bars at x 0 are served. The control also drops every face
@@ -18,9 +16,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/geometry.h"
-#include "platform/text/logical_font.h"
-#include "render/draw/drawing_flags.h"
 #include "render/paint/bar_painter.h"
 #include "render/paint/face_image.h"
 #include "wayband/picture.h"
@@ -29,16 +24,9 @@ namespace wayband::render {
 
 struct BarFaceKey {
   BarImageKey background;
-  DrawingFlags flags;
-  bool hasIcon = false;
-  uint64_t iconRevision = 0;
-  bool iconEnabled = false;
-  platform::Point iconAt;  // in the face
-  platform::LogFont font;
-  platform::Rect captionRect;  // in the face
-  uint32_t format = 0;
+  FaceContentKey content;
+  // The caption colour as the bar hands it to the target, besides its drawn value.
   platform::ColorRef captionColor = 0;
-  OleColor drawnCaptionColor = 0;
   friend bool operator==(const BarFaceKey&, const BarFaceKey&) = default;
 };
 

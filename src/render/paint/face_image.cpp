@@ -13,6 +13,16 @@ bool Inside(const platform::Rect& inner, const platform::Rect& outer) {
                              inner.right <= outer.right && inner.bottom <= outer.bottom);
 }
 
+// Coordinates moved up by `rows`.
+platform::Point Lifted(platform::Point p, int32_t rows) {
+  return {p.x, platform::ClampToLong(int64_t{p.y} - rows)};
+}
+
+platform::Rect Lifted(const platform::Rect& r, int32_t rows) {
+  return {r.left, platform::ClampToLong(int64_t{r.top} - rows), r.right,
+          platform::ClampToLong(int64_t{r.bottom} - rows)};
+}
+
 }  // namespace
 
 bool FaceServes(const platform::DrawingContext& target) {
@@ -31,32 +41,32 @@ std::shared_ptr<imaging::CDib32> NewFaceImage(const platform::DrawingContext& ta
   return image;
 }
 
-platform::Point Lifted(platform::Point p, int32_t rows) {
-  return {p.x, platform::ClampToLong(int64_t{p.y} - rows)};
-}
-
-platform::Rect Lifted(const platform::Rect& r, int32_t rows) {
-  return {r.left, platform::ClampToLong(int64_t{r.top} - rows), r.right,
-          platform::ClampToLong(int64_t{r.bottom} - rows)};
-}
-
-platform::LogFont DrawnCaptionFont(const platform::DrawingContext& target,
-                                   const platform::LogFont* record) {
-  if (record != nullptr) return *record;
+FaceContentKey ContentKeyOf(const platform::DrawingContext& target, const FaceContent& content,
+                            int32_t top) {
+  FaceContentKey key;
+  key.flags = CurrentDrawingFlags();
+  key.hasIcon = content.icon != nullptr;
+  key.iconRevision = content.icon ? content.icon->Revision() : 0;
+  key.iconEnabled = content.iconEnabled;
+  key.iconAt = Lifted(content.iconAt, top);
   const platform::Font& selected = target.font();
-  return selected.IsNull() ? platform::DefaultGuiLogFont() : *selected.logFont;
+  key.font = content.font        ? *content.font
+             : selected.IsNull() ? platform::DefaultGuiLogFont()
+                                 : *selected.logFont;
+  key.captionRect = Lifted(content.captionRect, top);
+  key.format = content.format;
+  key.captionColor = DrawnColor(content.captionColor);
+  return key;
 }
 
-bool IconInside(platform::Point at, int32_t size, const platform::Rect& area) {
-  return Inside({at.x, at.y, platform::ClampToLong(int64_t{at.x} + size),
-                 platform::ClampToLong(int64_t{at.y} + size)},
-                area);
-}
-
-bool CaptionInside(const platform::DrawingContext& face, const CaptionCache* cache,
-                   std::string_view text, const platform::LogFont& font, const platform::Rect& rect,
-                   uint32_t format, const platform::Rect& area) {
-  if (cache == nullptr || !cache->Holds(text, font, rect, format)) return false;
+bool ContentInside(const platform::DrawingContext& face, const FaceContentKey& key,
+                   int32_t iconSize, const CaptionCache* cache, std::string_view text,
+                   const platform::Rect& area) {
+  const platform::Rect icon{key.iconAt.x, key.iconAt.y,
+                            platform::ClampToLong(int64_t{key.iconAt.x} + iconSize),
+                            platform::ClampToLong(int64_t{key.iconAt.y} + iconSize)};
+  if (key.hasIcon && !Inside(icon, area)) return false;
+  if (cache == nullptr || !cache->Holds(text, key.font, key.captionRect, key.format)) return false;
   return !cache->layout || Inside(platform::PreparedTextInk(face, *cache->layout), area);
 }
 

@@ -23,10 +23,13 @@
 #include <utility>
 
 #include "imaging/dib32.h"
+#include "imaging/icon_bytes.h"
 #include "platform/drawing_context.h"
 #include "platform/geometry.h"
 #include "platform/text/logical_font.h"
 #include "render/draw/caption.h"
+#include "render/draw/color_blend.h"
+#include "render/draw/drawing_flags.h"
 #include "wayband/picture.h"
 
 namespace wayband::render {
@@ -64,28 +67,50 @@ struct RecentFaces {
   }
 };
 
+// What a face shows over its fill, as the face's key holds it: the icon's revision (new
+// with every change of its arrays or picture), enabled state and place in the face, the
+// caption's font record, rectangle in the face, format and colour as drawn, and the
+// process-wide drawing flags. The caption's text is the face's own `caption`.
+struct FaceContentKey {
+  DrawingFlags flags;
+  bool hasIcon = false;
+  uint64_t iconRevision = 0;
+  bool iconEnabled = false;
+  platform::Point iconAt;
+  platform::LogFont font;
+  platform::Rect captionRect;
+  uint32_t format = 0;
+  OleColor captionColor = 0;
+  friend bool operator==(const FaceContentKey&, const FaceContentKey&) = default;
+};
+
+// The icon and caption of a part, where the part paints them on its target.
+struct FaceContent {
+  const imaging::CIconBytes* icon = nullptr;
+  bool iconEnabled = true;
+  platform::Point iconAt;
+  const platform::LogFont* font = nullptr;  // null: the target's selected font
+  platform::Rect captionRect;
+  uint32_t format = 0;
+  OleColor captionColor = 0;
+};
+
+// The content's key for a face whose top edge is row `top` of the target.
+FaceContentKey ContentKeyOf(const platform::DrawingContext& target, const FaceContent& content,
+                            int32_t top);
+
+// Whether all the content painted into the face lies within `area`: the icon's square, and
+// the caption's ink as `cache` holds it, laid out for exactly this text and the key's font,
+// rectangle and format.
+bool ContentInside(const platform::DrawingContext& face, const FaceContentKey& key,
+                   int32_t iconSize, const CaptionCache* cache, std::string_view text,
+                   const platform::Rect& area);
+
 bool FaceServes(const platform::DrawingContext& target);
 
 // A new face image for `target`: transparent mode, the target's font. Null when it cannot
 // be made.
 std::shared_ptr<imaging::CDib32> NewFaceImage(const platform::DrawingContext& target, int32_t width,
                                               int32_t height);
-
-// Coordinates moved up by `rows`.
-platform::Point Lifted(platform::Point p, int32_t rows);
-platform::Rect Lifted(const platform::Rect& r, int32_t rows);
-
-// The font a caption drawn in `record` is drawn in (null: the target's selected font).
-platform::LogFont DrawnCaptionFont(const platform::DrawingContext& target,
-                                   const platform::LogFont* record);
-
-// Whether the icon's square of `size` pixels at `at` lies within `area`.
-bool IconInside(platform::Point at, int32_t size, const platform::Rect& area);
-
-// Whether the caption `cache` holds, laid out for exactly this text, font, rectangle and
-// format, paints only within `area` in the face's context.
-bool CaptionInside(const platform::DrawingContext& face, const CaptionCache* cache,
-                   std::string_view text, const platform::LogFont& font, const platform::Rect& rect,
-                   uint32_t format, const platform::Rect& area);
 
 }  // namespace wayband::render

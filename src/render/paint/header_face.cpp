@@ -19,15 +19,15 @@ HeaderFaceKey KeyOf(const platform::DrawingContext& target, const FrameLook& loo
   key.bottom = DrawnColor(fill.bottom);
   key.lowColor = LowColorDisplay();
   key.picture = scene.picture;
-  key.flags = CurrentDrawingFlags();
-  key.hasIcon = scene.icon != nullptr;
-  key.iconRevision = scene.icon ? scene.icon->Revision() : 0;
-  key.iconEnabled = scene.iconEnabled;
-  key.iconAt = Lifted(scene.layout.icon, header.top);
-  key.font = DrawnCaptionFont(target, scene.captionFont);
-  key.captionRect = Lifted(scene.layout.caption, header.top);
-  key.format = HeaderCaptionFormat(scene);
-  key.captionColor = DrawnColor(scene.captionColor);
+  key.content = ContentKeyOf(target,
+                             {.icon = scene.icon,
+                              .iconEnabled = scene.iconEnabled,
+                              .iconAt = scene.layout.icon,
+                              .font = scene.captionFont,
+                              .captionRect = scene.layout.caption,
+                              .format = HeaderCaptionFormat(scene),
+                              .captionColor = scene.captionColor},
+                             header.top);
   return key;
 }
 
@@ -41,13 +41,12 @@ void RefreshFace(const platform::DrawingContext& target, const FrameLook& look,
   }
   HeaderScene lifted = scene;
   lifted.layout.header = area;
-  lifted.layout.icon = key.iconAt;
-  lifted.layout.caption = key.captionRect;
+  lifted.layout.icon = key.content.iconAt;
+  lifted.layout.caption = key.content.captionRect;
   platform::DrawingContext& face = *image->hDC();
   PaintHeaderFace(&face, look, lifted);
-  const bool fits = (!key.hasIcon || IconInside(key.iconAt, kHeaderIconSize, area)) &&
-                    CaptionInside(face, scene.captionCache, scene.caption, key.font,
-                                  key.captionRect, key.format, area);
+  const bool fits =
+      ContentInside(face, key.content, kHeaderIconSize, scene.captionCache, scene.caption, area);
   cache.face.filled = true;
   cache.face.key = std::move(key);
   cache.face.caption.assign(scene.caption);

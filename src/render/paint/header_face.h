@@ -3,16 +3,13 @@
 // copy a frame. The rules of faces are in render/paint/face_image.h.
 //
 // Key, by value: the strip's rectangle, the gradient's ends as drawn and the low-colour
-// flag, the header picture, the icon's revision, enabled state and place, the caption's
-// text, font record, rectangle, format and colour as drawn, and the drawing flags. The
-// face covers the strip's rectangle, which the fill covers whole.
+// flag, the header picture, and the icon and caption (FaceContentKey, with the caption's
+// text). The face covers the strip's rectangle, which the fill covers whole.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/geometry.h"
-#include "platform/text/logical_font.h"
-#include "render/draw/drawing_flags.h"
 #include "render/paint/face_image.h"
 #include "render/paint/frame_colors.h"
 #include "render/paint/header_painter.h"
@@ -25,15 +22,7 @@ struct HeaderFaceKey {
   OleColor bottom = 0;
   bool lowColor = false;
   const Picture* picture = nullptr;
-  DrawingFlags flags;
-  bool hasIcon = false;
-  uint64_t iconRevision = 0;
-  bool iconEnabled = false;
-  platform::Point iconAt;  // in the face
-  platform::LogFont font;
-  platform::Rect captionRect;  // in the face
-  uint32_t format = 0;
-  OleColor captionColor = 0;
+  FaceContentKey content;
   friend bool operator==(const HeaderFaceKey&, const HeaderFaceKey&) = default;
 };
 
