@@ -36,6 +36,9 @@ struct HostSettings {
   bool recordFramePixels = true;
   // False records no presented frames at all (for benchmarks that count every allocation).
   bool recordFrames = true;
+  // False records no raised events (handlers still run), for benchmarks that raise an
+  // event on every step and would grow the record without end.
+  bool recordEvents = true;
 };
 
 struct Environment {

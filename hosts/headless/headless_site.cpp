@@ -64,6 +64,7 @@ void HeadlessSite::AllPropertiesChanged() {
 
 void HeadlessSite::RaiseEvent(std::string_view name, int32_t dispid, std::span<Variant> args) {
   if (eventHandler_) eventHandler_(name, dispid, args);
+  if (!environment_.settings.recordEvents) return;
   environment_.record.Add(EventRecord{extender_->Name(), std::string(name), dispid,
                                       std::vector<Variant>(args.begin(), args.end())});
 }
