@@ -63,7 +63,7 @@ __attribute__((target("avx2"))) void FillWordsAvx2(uint8_t* p, uint32_t word, in
 __attribute__((target("avx512f"))) void FillWordsAvx512(uint8_t* p, uint32_t word, int64_t count) {
   const __m512i sixteen = _mm512_set1_epi32(static_cast<int>(word));
   if (count < kWordsPerLine) {
-    _mm512_mask_storeu_epi32(p, static_cast<__mmask16>((1u << count) - 1), sixteen);
+    if (count > 0) _mm512_mask_storeu_epi32(p, static_cast<__mmask16>((1u << count) - 1), sixteen);
     return;
   }
   uint8_t* end = p + count * 4;

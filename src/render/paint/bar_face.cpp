@@ -49,11 +49,7 @@ const BarFace* RefreshFace(const platform::DrawingContext& target, const platfor
   const bool fits = ContentInside(face, key.content, imaging::IconPixels(kLargeIconSizeIndex),
                                   content.captionCache, content.caption, area);
   BarFace& renewed = cache.faces.Renew();
-  renewed.filled = true;
-  renewed.key = std::move(key);
-  renewed.caption.assign(content.caption);
-  renewed.image = fits ? std::move(image) : nullptr;
-  renewed.picture = cache.picture;
+  renewed.Keep(std::move(key), content.caption, fits ? std::move(image) : nullptr, cache.picture);
   return &renewed;
 }
 

@@ -46,6 +46,15 @@ struct Face {
   bool Holds(const Key& other, std::string_view text) const {
     return filled && key == other && caption == text;
   }
+  // Keeps the key and the image painted for it; a null image keeps the key alone.
+  void Keep(Key shown, std::string_view text, std::shared_ptr<imaging::CDib32> painted,
+            std::shared_ptr<const Picture> owner) {
+    filled = true;
+    key = std::move(shown);
+    caption.assign(text);
+    image = std::move(painted);
+    picture = std::move(owner);
+  }
 };
 
 // The two faces a part showed last, the newer first: a part that goes back and forth

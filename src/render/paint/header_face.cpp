@@ -47,11 +47,7 @@ void RefreshFace(const platform::DrawingContext& target, const FrameLook& look,
   PaintHeaderFace(&face, look, lifted);
   const bool fits =
       ContentInside(face, key.content, kHeaderIconSize, scene.captionCache, scene.caption, area);
-  cache.face.filled = true;
-  cache.face.key = std::move(key);
-  cache.face.caption.assign(scene.caption);
-  cache.face.image = fits ? std::move(image) : nullptr;
-  cache.face.picture = cache.picture;
+  cache.face.Keep(std::move(key), scene.caption, fits ? std::move(image) : nullptr, cache.picture);
 }
 
 }  // namespace
